@@ -1,0 +1,10 @@
+#include "app/skin_activation.h"
+
+namespace app {
+
+void createSkinLists() {}
+void releaseSkinLists() {}
+void initSkinModule() {}
+void activateMainWindowSkin(HWND) {}
+
+}  // namespace app

@@ -1,0 +1,64 @@
+#include "app/startup.h"
+
+#include <ole2.h>
+
+#include <cstdlib>
+
+#include "app/main_window.h"
+#include "app/skin_activation.h"
+
+namespace app {
+namespace {
+
+std::unique_ptr<shortlink::ShortLinkClient>& clientSlot() {
+  static std::unique_ptr<shortlink::ShortLinkClient> client;
+  return client;
+}
+
+void releaseGlobalsAtExit() { releaseGlobals(); }
+
+int runMessageLoop(HWND window) {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    // Tab moves between the units, as in any dialog-like window.
+    if (IsWindow(window) && IsDialogMessageA(window, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+shortlink::ShortLinkClient& shortLinkClient() {
+  if (!clientSlot()) clientSlot() = std::make_unique<shortlink::ShortLinkClient>();
+  return *clientSlot();
+}
+
+void createGlobalObjects(std::unique_ptr<shortlink::ShortLinkClient> client) {
+  clientSlot() = std::move(client);
+  createSkinLists();
+}
+
+void releaseGlobals() {
+  clientSlot().reset();
+  releaseSkinLists();
+}
+
+int runTool(HINSTANCE instance) {
+  OleInitialize(nullptr);
+  createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>());
+  std::atexit(releaseGlobalsAtExit);
+  initSkinModule();
+  HWND window = createMainWindow(instance);
+  int exitCode = 1;
+  if (window) {
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    exitCode = runMessageLoop(window);
+  }
+  OleUninitialize();
+  return exitCode;
+}
+
+}  // namespace app
