@@ -1,0 +1,252 @@
+// Font families, fonts and string formats.
+#include "draw/drawing_internal.h"
+
+namespace draw {
+
+using namespace detail;
+
+// DrawingFontFamily
+
+bool DrawingFontFamily::create(std::string_view name, Gdiplus::GpFontCollection* collection) {
+  const std::wstring wide = toWideText(name);
+  Gdiplus::GpFontFamily* family = nullptr;
+  const GpStatus status = flat::GdipCreateFontFamilyFromName(wide.c_str(), collection, &family);
+  return adoptCreated(status, family);
+}
+
+bool DrawingFontFamily::createGenericSansSerif() {
+  Gdiplus::GpFontFamily* family = nullptr;
+  const GpStatus status = flat::GdipGetGenericFontFamilySansSerif(&family);
+  return adoptCreated(status, family);
+}
+
+bool DrawingFontFamily::createGenericSerif() {
+  Gdiplus::GpFontFamily* family = nullptr;
+  const GpStatus status = flat::GdipGetGenericFontFamilySerif(&family);
+  return adoptCreated(status, family);
+}
+
+bool DrawingFontFamily::createGenericMonospace() {
+  Gdiplus::GpFontFamily* family = nullptr;
+  const GpStatus status = flat::GdipGetGenericFontFamilyMonospace(&family);
+  return adoptCreated(status, family);
+}
+
+DrawingFontFamily DrawingFontFamily::clone() const {
+  DrawingFontFamily copy;
+  Gdiplus::GpFontFamily* cloned = nullptr;
+  if (keepStatus(flat::GdipCloneFontFamily(native(), &cloned))) copy.adopt(cloned);
+  return copy;
+}
+
+std::string DrawingFontFamily::name(LANGID language) const {
+  WCHAR name[LF_FACESIZE] = {};
+  if (!keepStatus(flat::GdipGetFamilyName(native(), name, language))) return {};
+  return toAnsiText(name);
+}
+
+bool DrawingFontFamily::isStyleAvailable(int style) const {
+  BOOL available = FALSE;
+  return keptValue(flat::GdipIsStyleAvailable(native(), style, &available), available != FALSE);
+}
+
+int DrawingFontFamily::emHeight(int style) const {
+  UINT16 value = 0;
+  return keptValue<int>(flat::GdipGetEmHeight(native(), style, &value), value);
+}
+
+int DrawingFontFamily::cellAscent(int style) const {
+  UINT16 value = 0;
+  return keptValue<int>(flat::GdipGetCellAscent(native(), style, &value), value);
+}
+
+int DrawingFontFamily::cellDescent(int style) const {
+  UINT16 value = 0;
+  return keptValue<int>(flat::GdipGetCellDescent(native(), style, &value), value);
+}
+
+int DrawingFontFamily::lineSpacing(int style) const {
+  UINT16 value = 0;
+  return keptValue<int>(flat::GdipGetLineSpacing(native(), style, &value), value);
+}
+
+// DrawingFont
+
+bool DrawingFont::create(const DrawingFontFamily& family, float size, int style, int unit) {
+  Gdiplus::GpFont* font = nullptr;
+  const GpStatus status = flat::GdipCreateFont(family.native(), size, style, static_cast<Gdiplus::Unit>(unit), &font);
+  return adoptCreated(status, font);
+}
+
+bool DrawingFont::createFromHdc(HDC dc) {
+  Gdiplus::GpFont* font = nullptr;
+  const GpStatus status = flat::GdipCreateFontFromDC(dc, &font);
+  return adoptCreated(status, font);
+}
+
+bool DrawingFont::createFromLogFont(HDC dc, const LOGFONTA& logFont) {
+  Gdiplus::GpFont* font = nullptr;
+  const GpStatus status = flat::GdipCreateFontFromLogfontA(dc, &logFont, &font);
+  return adoptCreated(status, font);
+}
+
+bool DrawingFont::createDefaultGui() {
+  LOGFONTA logFont{};
+  if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) == 0) {
+    return adoptCreated(Gdiplus::GenericError, nullptr);
+  }
+  WindowDC screen = WindowDC::client(nullptr);
+  return createFromLogFont(screen.get(), logFont);
+}
+
+DrawingFont DrawingFont::clone() const {
+  DrawingFont copy;
+  Gdiplus::GpFont* cloned = nullptr;
+  if (keepStatus(flat::GdipCloneFont(native(), &cloned))) copy.adopt(cloned);
+  return copy;
+}
+
+LOGFONTA DrawingFont::logFont(const DrawingSurface& surface) const {
+  LOGFONTA logFont{};
+  if (!keepStatus(flat::GdipGetLogFontA(native(), surface.native(), &logFont))) return LOGFONTA{};
+  return logFont;
+}
+
+DrawingFontFamily DrawingFont::family() const {
+  DrawingFontFamily family;
+  Gdiplus::GpFontFamily* native = nullptr;
+  if (keepStatus(flat::GdipGetFamily(this->native(), &native))) family.adopt(native);
+  return family;
+}
+
+std::string DrawingFont::familyName() const {
+  const DrawingFontFamily fontFamily = family();
+  if (!fontFamily) return {};
+  return fontFamily.name();
+}
+
+int DrawingFont::style() const {
+  INT style = 0;
+  return keptValue<int>(flat::GdipGetFontStyle(native(), &style), style);
+}
+
+float DrawingFont::size() const {
+  Gdiplus::REAL size = 0;
+  return keptValue<float>(flat::GdipGetFontSize(native(), &size), size);
+}
+
+int DrawingFont::unit() const {
+  Gdiplus::GpUnit unit = Gdiplus::UnitWorld;
+  return keptValue(flat::GdipGetFontUnit(native(), &unit), static_cast<int>(unit));
+}
+
+float DrawingFont::height(const DrawingSurface& surface) const {
+  Gdiplus::REAL height = 0;
+  return keptValue<float>(flat::GdipGetFontHeight(native(), surface.native(), &height), height);
+}
+
+// DrawingStringFormat
+
+bool DrawingStringFormat::create(int flags, LANGID language) {
+  Gdiplus::GpStringFormat* format = nullptr;
+  const GpStatus status = flat::GdipCreateStringFormat(flags, language, &format);
+  return adoptCreated(status, format);
+}
+
+namespace {
+
+// The generic formats belong to the library; this object owns a copy of one.
+Gdiplus::GpStatus cloneGeneric(Gdiplus::GpStatus (WINGDIPAPI* generic)(Gdiplus::GpStringFormat**),
+                               Gdiplus::GpStringFormat** copy) {
+  Gdiplus::GpStringFormat* shared = nullptr;
+  const Gdiplus::GpStatus status = generic(&shared);
+  if (status != Gdiplus::Ok) return status;
+  return flat::GdipCloneStringFormat(shared, copy);
+}
+
+}  // namespace
+
+bool DrawingStringFormat::createGenericDefault() {
+  Gdiplus::GpStringFormat* format = nullptr;
+  const GpStatus status = cloneGeneric(&flat::GdipStringFormatGetGenericDefault, &format);
+  return adoptCreated(status, format);
+}
+
+bool DrawingStringFormat::createGenericTypographic() {
+  Gdiplus::GpStringFormat* format = nullptr;
+  const GpStatus status = cloneGeneric(&flat::GdipStringFormatGetGenericTypographic, &format);
+  return adoptCreated(status, format);
+}
+
+DrawingStringFormat DrawingStringFormat::clone() const {
+  DrawingStringFormat copy;
+  Gdiplus::GpStringFormat* cloned = nullptr;
+  if (keepStatus(flat::GdipCloneStringFormat(native(), &cloned))) copy.adopt(cloned);
+  return copy;
+}
+
+bool DrawingStringFormat::setFlags(int flags) { return keepStatus(flat::GdipSetStringFormatFlags(native(), flags)); }
+
+int DrawingStringFormat::flags() const {
+  INT flags = 0;
+  return keptValue<int>(flat::GdipGetStringFormatFlags(native(), &flags), flags);
+}
+
+bool DrawingStringFormat::setAlignment(int alignment) {
+  return keepStatus(flat::GdipSetStringFormatAlign(native(), static_cast<Gdiplus::StringAlignment>(alignment)));
+}
+
+int DrawingStringFormat::alignment() const {
+  Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
+  return keptValue(flat::GdipGetStringFormatAlign(native(), &alignment), static_cast<int>(alignment));
+}
+
+bool DrawingStringFormat::setLineAlignment(int alignment) {
+  return keepStatus(
+      flat::GdipSetStringFormatLineAlign(native(), static_cast<Gdiplus::StringAlignment>(alignment)));
+}
+
+int DrawingStringFormat::lineAlignment() const {
+  Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
+  return keptValue(flat::GdipGetStringFormatLineAlign(native(), &alignment), static_cast<int>(alignment));
+}
+
+bool DrawingStringFormat::setTrimming(int trimming) {
+  return keepStatus(flat::GdipSetStringFormatTrimming(native(), static_cast<Gdiplus::StringTrimming>(trimming)));
+}
+
+int DrawingStringFormat::trimming() const {
+  Gdiplus::StringTrimming trimming = Gdiplus::StringTrimmingNone;
+  return keptValue(flat::GdipGetStringFormatTrimming(native(), &trimming), static_cast<int>(trimming));
+}
+
+bool DrawingStringFormat::setHotkeyPrefix(int prefix) {
+  return keepStatus(flat::GdipSetStringFormatHotkeyPrefix(native(), prefix));
+}
+
+int DrawingStringFormat::hotkeyPrefix() const {
+  INT prefix = 0;
+  return keptValue<int>(flat::GdipGetStringFormatHotkeyPrefix(native(), &prefix), prefix);
+}
+
+bool DrawingStringFormat::setTabStops(float firstOffset, std::span<const float> stops) {
+  if (!fitsInt(stops.size())) return keepStatus(Gdiplus::InvalidParameter);
+  return keepStatus(
+      flat::GdipSetStringFormatTabStops(native(), firstOffset, static_cast<INT>(stops.size()), stops.data()));
+}
+
+bool DrawingStringFormat::setDigitSubstitution(LANGID language, int substitute) {
+  return keepStatus(flat::GdipSetStringFormatDigitSubstitution(
+      native(), language, static_cast<Gdiplus::StringDigitSubstitute>(substitute)));
+}
+
+bool DrawingStringFormat::setMeasurableCharacterRanges(std::span<const std::pair<int, int>> ranges) {
+  if (!fitsInt(ranges.size())) return keepStatus(Gdiplus::InvalidParameter);
+  std::vector<Gdiplus::CharacterRange> native;
+  native.reserve(ranges.size());
+  for (const auto& [first, length] : ranges) native.emplace_back(first, length);
+  return keepStatus(flat::GdipSetStringFormatMeasurableCharacterRanges(this->native(), static_cast<INT>(native.size()),
+                                                                       native.data()));
+}
+
+}  // namespace draw
