@@ -1,0 +1,56 @@
+#pragma once
+// The painting pipeline of every control skin: an off-screen canvas that already shows
+// what lies behind the control, committed into the skinned window's windowImage and
+// then copied to the target.
+
+#include <windows.h>
+
+#include <vector>
+
+namespace skin {
+
+struct CanvasEntry {
+  HDC dc = nullptr;             // the canvas, the key of the entry
+  HBITMAP dib = nullptr;        // the DIB section made for it
+  HGDIOBJ previous = nullptr;   // what the context held before
+};
+
+// The canvases currently made and not yet released; empty between paints.
+std::vector<CanvasEntry>& canvasList();
+
+// A canvas of rect's size showing the owner window's background behind that rectangle
+// of the control; 0 when the control has no skinned owner.
+HDC makeControlCanvas(HWND control, const RECT& rect);
+// Copies a canvas into the owning window's windowImage at the control's place.
+void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex = false, bool wholeWindow = false);
+// The same for a frame drawn over the whole window rectangle, skipping keyColour pixels.
+void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, bool useToolbarIndex = false);
+// 1 when the canvas was listed and is now freed, 0 otherwise (also for 0).
+int releaseCanvas(HDC canvas);
+
+// The painter pattern as one object: makes the canvas, and on destruction releases it,
+// so that no path out of a painter can forget. commit() copies the canvas into the
+// window image and onto the target.
+class ControlCanvas {
+ public:
+  ControlCanvas(HWND control, const RECT& rect);
+  ~ControlCanvas();
+  ControlCanvas(const ControlCanvas&) = delete;
+  ControlCanvas& operator=(const ControlCanvas&) = delete;
+
+  HDC dc() const { return dc_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+  // commitToWindowImage, then BitBlt of the whole canvas to (0, 0) of target (when given).
+  void commit(HDC target, bool useToolbarIndex = false, bool wholeWindow = false);
+
+ private:
+  HWND control_;
+  HDC dc_;
+  int width_;
+  int height_;
+};
+
+}  // namespace skin

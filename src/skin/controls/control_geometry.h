@@ -1,0 +1,23 @@
+#pragma once
+// Where a control lies relative to its skinned window, its parent and itself.
+
+#include <windows.h>
+
+namespace skin {
+
+// Index in skinnedWindows of the window itself or of its first skinned ancestor; 0 when none.
+int findSkinnedWindowIndex(HWND window);
+// The control's window rectangle relative to the window rectangle of its skinned window.
+RECT rectInSkinnedWindow(HWND control);
+// The control's client area relative to the window rectangle of its skinned window.
+RECT clientRectInSkinnedWindow(HWND control);
+// The control's client area relative to its own window rectangle, with 17-pixel scroll bars.
+RECT clientRectInWindow(HWND control);
+// The window's rectangle relative to its parent's window rectangle; empty for a skinned window.
+RECT rectInParentWindow(HWND window);
+// 0 no border, 1 flat border (WS_BORDER), 2 sunken or raised edge.
+int borderKind(HWND control);
+// Excludes the visible, not WS_EX_TRANSPARENT children of window from dc's clip.
+HDC excludeVisibleChildren(HWND window, HDC dc);
+
+}  // namespace skin

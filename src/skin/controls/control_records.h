@@ -1,0 +1,115 @@
+#pragma once
+// One record per skinned control, one record type per control kind. The first field
+// of every record is the control's window; a record whose window is null is empty.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "draw/tool_tip_helper.h"
+
+namespace skin {
+
+// Push buttons, check boxes and automatic radio buttons.
+enum ButtonKind : int { pushButtonKind = 0, radioButtonKind = 4, checkBoxKind = 5 };
+
+struct ButtonRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+  int buttonKind = pushButtonKind;
+  std::string caption;
+  bool focused = false;
+  std::unique_ptr<draw::ToolTipHelper> tooltip = std::make_unique<draw::ToolTipHelper>();
+  std::string fontFamily = "宋体";
+  int fontSize = 12;
+  int fontStyle = 0;
+  bool pressed = false;
+};
+
+// Rectangles (left, top, right, bottom) of a scroll bar's first arrow, second arrow
+// and thumb, in overlay coordinates, as last painted.
+using ScrollBarParts = std::array<RECT, 3>;
+
+struct EditRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+  bool focused = false;
+  bool hot = false;
+  bool mouseDown = false;
+  HWND verticalOverlay = nullptr;
+  HWND horizontalOverlay = nullptr;
+  ScrollBarParts verticalParts{};
+  ScrollBarParts horizontalParts{};
+};
+
+struct ComboRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+};
+
+// Statics of skinned dialogs.
+enum StaticKind : int { textStatic = 1, bitmapStatic = 2, iconStatic = 3 };
+enum StaticPlacement : int { placeTopLeft = 0, placeBottomRight = 1, placeCentred = 2, placeStretched = 3 };
+
+struct StaticRecord {
+  HWND window = nullptr;
+  int placement = placeTopLeft;
+  int staticKind = textStatic;
+  WNDPROC previousProc = nullptr;
+  std::string fontFamily = "宋体";
+  int fontSize = 12;
+  int fontStyle = 0;
+};
+
+// List-like controls; they share the scroll-bar overlays of the edit boxes.
+struct ListRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+  bool dirty = true;  // repaint instead of copying the last picture back
+  HWND verticalOverlay = nullptr;
+  HWND horizontalOverlay = nullptr;
+  ScrollBarParts verticalParts{};
+  ScrollBarParts horizontalParts{};
+};
+
+struct TrackBarRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+};
+
+struct ProgressRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+};
+
+struct UpDownRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+};
+
+struct HeaderRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+};
+
+struct ToolbarRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+  bool stale = true;
+};
+
+// A child window whose own children are skinned like those of a skinned window.
+struct ContainerRecord {
+  HWND window = nullptr;
+  WNDPROC previousProc = nullptr;
+  bool repaint = true;
+  bool backgroundStale = true;
+  COLORREF pageColour = 0;
+  int pageOpacity = 0;
+  int clientWidth = 0;   // client size recorded when the container was registered
+  int clientHeight = 0;
+};
+
+}  // namespace skin

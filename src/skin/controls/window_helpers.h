@@ -1,0 +1,23 @@
+#pragma once
+// Device contexts that spare child windows, restores from a window's kept picture and
+// child invalidation, shared by the window procedure, the painters and the control skins.
+
+#include <windows.h>
+
+namespace skin {
+
+// dc (or GetDC(window)) with every visible, not WS_EX_TRANSPARENT child excluded,
+// cut to the size recorded for the window. The caller releases it.
+HDC getClippedDC(HWND window, HDC dc = nullptr);
+// dc (or GetDC(window)) with every visible child that carries no "Hw_FuID" excluded.
+HDC getDCExcludingUnskinnedChildren(HWND window, HDC dc = nullptr);
+// The window's rectangle in its parent's client coordinates; empty for a skinned window.
+RECT childRectInParent(HWND window);
+void invalidateVisibleChildren(HWND window);
+// Copies the window's last composed picture back from its skinned window's windowImage.
+void restoreFromWindowImage(HWND window, bool useControlKeys, bool excludeUnskinned, HDC dc = nullptr);
+// Marks every kept control picture of a skinned window stale and invalidates its children.
+void markWindowImagesStale(HWND window);
+bool isOwnerDrawnListBox(HWND window);
+
+}  // namespace skin
