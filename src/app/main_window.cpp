@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/skin_activation.h"
+#include "app/startup.h"
 
 namespace app {
 namespace {

@@ -1,0 +1,265 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "app/commands.h"
+#include "app/skin_activation.h"
+#include "app/startup.h"
+#include "support/fake_http_server.h"
+#include "support/message_box_watcher.h"
+
+namespace app {
+namespace {
+
+using test_support::FakeHttpServer;
+using testing_support::MessageBoxWatcher;
+
+std::string textOf(HWND window) {
+  char buffer[512] = {};
+  GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+std::string clipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "<clipboard busy>";
+  if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+    const auto* wide = static_cast<const wchar_t*>(GlobalLock(block));
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    text.resize(length > 0 ? length - 1 : 0);
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
+    GlobalUnlock(block);
+  }
+  CloseClipboard();
+  return text;
+}
+
+void click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+
+// The real main window over a client aimed at the local fake service.
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(server.listening());
+    createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>(server.baseUrl()));
+    initSkinModule();
+    ASSERT_TRUE(createMainWindow(GetModuleHandleA(nullptr)));
+    ShowWindow(mainWindow().window, SW_SHOWNOACTIVATE);
+  }
+  void TearDown() override {
+    DestroyWindow(mainWindow().window);
+    MSG quit;  // the main window's destruction asks the loop to end; this test has none
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    releaseGlobals();
+  }
+
+  const MainWindow& form() const { return mainWindow(); }
+  void type(HWND edit, const char* text) { SetWindowTextA(edit, text); }
+
+  FakeHttpServer server;
+};
+
+TEST_F(MainWindowTest, OpensCentredWithTheUnitsAtTheirPlaces) {
+  RECT frame;
+  GetWindowRect(form().window, &frame);
+  const POINT origin = centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_EQ(frame.left, origin.x);
+  EXPECT_EQ(frame.top, origin.y);
+  EXPECT_EQ(frame.right - frame.left, 489);
+  EXPECT_EQ(frame.bottom - frame.top, 225);
+  const LONG_PTR style = GetWindowLongPtrA(form().window, GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME));
+
+  for (const UnitDescription& unit : mainWindowUnits) {
+    HWND handle = form().*unit.handle;
+    SCOPED_TRACE(unit.text);
+    ASSERT_TRUE(IsWindow(handle));
+    RECT r;
+    GetWindowRect(handle, &r);
+    MapWindowPoints(nullptr, form().window, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, unit.left);
+    EXPECT_EQ(r.top, unit.top);
+    EXPECT_EQ(r.right - r.left, unit.width);
+    EXPECT_EQ(r.bottom - r.top, unit.height);
+    EXPECT_EQ(SendMessageA(handle, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
+  }
+  EXPECT_EQ(textOf(form().透明标签2), "http://");
+  EXPECT_EQ(textOf(form().编辑框1), "");
+  EXPECT_TRUE(GetWindowLongPtrA(form().透明标签2, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+  const LONG_PTR resultStyle = GetWindowLongPtrA(form().编辑框2, GWL_STYLE);
+  EXPECT_EQ(resultStyle & (ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL),
+            ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL);
+  EXPECT_FALSE(resultStyle & WS_HSCROLL);
+  EXPECT_EQ(shortLinkClient().appKey(), applicationKey);
+}
+
+TEST(CentredOrigin, RoundsHalvesTowardZero) {
+  EXPECT_EQ(centredOrigin(1024, 768).x, 267);
+  EXPECT_EQ(centredOrigin(1024, 768).y, 271);
+  EXPECT_EQ(centredOrigin(1920, 1080).x, 715);
+  EXPECT_EQ(centredOrigin(1920, 1080).y, 427);
+}
+
+TEST_F(MainWindowTest, ShorteningWritesTheShortLinkAndSendsTheTypedAddressWhole) {
+  server.route("/2/short_url/shorten.json",
+               {200, R"({"urls":[{"result":true,"url_short":"http://t.cn/h5ef4","url_long":"http://www.google.com/"}]})"});
+  type(form().编辑框2, "previous result");
+  type(form().编辑框1, "example.com/a?x=1&y=中文#top");
+  MessageBoxWatcher watcher;
+  click(form().按钮2);
+  EXPECT_EQ(textOf(form().编辑框2), "http://t.cn/h5ef4");
+  EXPECT_TRUE(watcher.seen().empty());
+  ASSERT_EQ(server.requests().size(), 1u);
+  EXPECT_EQ(server.requests()[0].path, "/2/short_url/shorten.json");
+  EXPECT_EQ(server.requests()[0].query,
+            "source=5820461937&url_long=http%3A%2F%2Fexample.com%2Fa%3Fx%3D1%26y%3D%E4%B8%AD%E6%96%87%23top");
+}
+
+TEST_F(MainWindowTest, AnAddressWithItsOwnSchemeIsNotGivenASecondOne) {
+  server.route("/2/short_url/shorten.json", {200, R"({"urls":[{"url_short":"http://t.cn/abc"}]})"});
+  type(form().编辑框1, "HTTPS://secure.example.com/");
+  click(form().按钮2);
+  ASSERT_EQ(server.requests().size(), 1u);
+  EXPECT_EQ(server.requests()[0].query, "source=5820461937&url_long=HTTPS%3A%2F%2Fsecure.example.com%2F");
+}
+
+TEST(WithScheme, AddsHttpOnlyWhenTheInputHasNoScheme) {
+  struct Case {
+    const char* typed;
+    const char* address;
+  } cases[] = {
+      {"example.com", "http://example.com"},
+      {"http://example.com", "http://example.com"},
+      {"Https://example.com", "Https://example.com"},
+      {"", "http://"},
+      {"  ", "http://  "},
+      {"httpx://example.com", "http://httpx://example.com"},
+      {"ftp://example.com", "http://ftp://example.com"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(withScheme(c.typed), c.address) << c.typed;
+}
+
+struct FailureCase {
+  const char* name;
+  bool serviceReachable;
+  test_support::FakeResponse reply;
+  const char* message;
+};
+
+class ShortenFailureTest : public MainWindowTest, public testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ShortenFailureTest, ShowsWhyAndKeepsTheResultBox) {
+  const FailureCase& c = GetParam();
+  if (c.serviceReachable) {
+    server.route("/2/short_url/shorten.json", c.reply);
+  } else {
+    shortLinkClient() = shortlink::ShortLinkClient(test_support::closedPortUrl());
+  }
+  type(form().编辑框2, "kept");
+  type(form().编辑框1, "finance.sina.com.cn/");
+  MessageBoxWatcher watcher;
+  click(form().按钮2);
+  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, ShortenFailureTest,
+    testing::Values(
+        FailureCase{"NoService", false, {}, "无法连接短链接服务"},
+        FailureCase{"ServiceError", true,
+                    {400, R"({"error":"source paramter(appkey) is missing","error_code":10006,"request":"/2/short_url/shorten.json"})"},
+                    "短链接服务返回错误：source paramter(appkey) is missing（10006）"},
+        FailureCase{"ServiceErrorWithTextCode", true,
+                    {200, R"({"error":"\u53c2\u6570\u9519\u8bef","error_code":"21322"})"},
+                    "短链接服务返回错误：参数错误（21322）"},
+        FailureCase{"FailedEntry", true,
+                    {200, R"({"urls":[{"url_short":"","url_long":"http://finance.sina.com.cn/","type":0,"result":"false"}]})"},
+                    "短链接服务没有返回短链接"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(MainWindowTest, AnEmptyInputIsRefusedWithoutARequest) {
+  type(form().编辑框2, "kept");
+  MessageBoxWatcher watcher;
+  click(form().按钮2);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, "网址不能为空");
+  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(MainWindowTest, CopyPutsTheResultOnTheClipboardAsUnicodeText) {
+  type(form().编辑框2, "http://t.cn/中文");
+  MessageBoxWatcher watcher;
+  click(form().按钮3);
+  EXPECT_EQ(clipboardText(), "http://t.cn/中文");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].caption, "提示");
+  EXPECT_EQ(watcher.seen()[0].text, "网址已复制好");
+}
+
+TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
+  HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder([&] {  // stands for another program that holds the clipboard open
+    HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    OpenClipboard(owner);
+    SetEvent(opened);
+    WaitForSingleObject(done, 5000);
+    CloseClipboard();
+    DestroyWindow(owner);
+  });
+  WaitForSingleObject(opened, 5000);
+  type(form().编辑框2, "http://t.cn/x");
+  {
+    MessageBoxWatcher watcher;
+    click(form().按钮3);
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    EXPECT_EQ(watcher.seen()[0].text, "复制失败，剪贴板正被其他程序占用");
+  }
+  SetEvent(done);
+  holder.join();
+  CloseHandle(opened);
+  CloseHandle(done);
+}
+
+TEST_F(MainWindowTest, ShortToLongWritesTheRedirectTarget) {
+  server.route("/h5ef4", {302, "", {{"Location", "http://www.google.com/"}}});
+  type(form().编辑框1, (server.baseUrl().substr(7) + "/h5ef4").c_str());
+  MessageBoxWatcher watcher;
+  click(form().按钮1);
+  EXPECT_EQ(textOf(form().编辑框2), "http://www.google.com/");
+  EXPECT_TRUE(watcher.seen().empty());
+  ASSERT_EQ(server.requests().size(), 1u);
+  EXPECT_EQ(server.requests()[0].method, "GET");
+  EXPECT_EQ(server.requests()[0].path, "/h5ef4");
+}
+
+TEST_F(MainWindowTest, ShortToLongOnAPageThatIsNoShortLinkSaysSo) {
+  server.route("/page", {200, "<html></html>"});
+  type(form().编辑框2, "kept");
+  type(form().编辑框1, (server.baseUrl().substr(7) + "/page").c_str());
+  MessageBoxWatcher watcher;
+  click(form().按钮1);
+  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, "这不是可展开的短链接");
+}
+
+TEST_F(MainWindowTest, ShortToLongWithoutAServiceSaysItCannotConnect) {
+  type(form().编辑框1, test_support::closedPortUrl().substr(7).c_str());
+  MessageBoxWatcher watcher;
+  click(form().按钮1);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, "无法连接短链接服务");
+}
+
+}  // namespace
+}  // namespace app

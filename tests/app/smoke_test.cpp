@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include <windows.h>
-TEST(Process, RunsWithTheUtf8CodePage) { EXPECT_EQ(GetACP(), 65001u); }
