@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "draw/text_conversion.h"
 #include "shortlink/short_link_client.h"
 
 namespace app {
@@ -31,14 +32,6 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 bool isRedirectStatus(long status) {
   return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-std::wstring toUtf16(std::string_view text) {
-  if (text.empty()) return {};
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
 }
 
 bool openClipboardPatiently() {
@@ -69,7 +62,7 @@ std::string withScheme(std::string_view typed) {
 bool putTextOnClipboard(std::string_view text) {
   if (!openClipboardPatiently()) return false;
   EmptyClipboard();
-  const std::wstring wide = toUtf16(text);
+  const std::wstring wide = draw::toWideText(text);
   const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
   bool placed = false;
   if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes)) {

@@ -18,8 +18,9 @@ HFONT labelFont(HWND label) {
 void paintLabel(HWND label) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(label, &paint);
-  char text[256];
-  const int length = GetWindowTextA(label, text, sizeof text);
+  // DrawTextA would convert with the font's character set, not the process code page.
+  wchar_t text[256];
+  const int length = GetWindowTextW(label, text, 256);
   RECT area;
   GetClientRect(label, &area);
   const bool transparent = GetWindowLongPtrA(label, GWL_EXSTYLE) & WS_EX_TRANSPARENT;
@@ -30,9 +31,9 @@ void paintLabel(HWND label) {
   RECT shadow = area;
   OffsetRect(&shadow, 1, 1);
   SetTextColor(dc, labelShadowColour);
-  DrawTextA(dc, text, length, &shadow, format);
+  DrawTextW(dc, text, length, &shadow, format);
   SetTextColor(dc, labelTextColour);
-  DrawTextA(dc, text, length, &area, format);
+  DrawTextW(dc, text, length, &area, format);
   SelectObject(dc, previousFont);
   EndPaint(label, &paint);
 }
