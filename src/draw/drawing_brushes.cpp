@@ -24,7 +24,8 @@ bool validBlend(std::size_t values, std::size_t positions) {
 
 int DrawingBrush::type() const {
   Gdiplus::GpBrushType type = Gdiplus::BrushTypeSolidColor;
-  return keptValue(flat::GdipGetBrushType(native(), &type), static_cast<int>(type), -1);
+  const GpStatus status = flat::GdipGetBrushType(native(), &type);
+  return keptValue(status, static_cast<int>(type), -1);
 }
 
 // DrawingSolidBrush
@@ -43,7 +44,8 @@ bool DrawingSolidBrush::setColour(Argb colour) {
 
 Argb DrawingSolidBrush::colour() const {
   Gdiplus::ARGB colour = 0;
-  return keptValue<Argb>(flat::GdipGetSolidFillColor(static_cast<Gdiplus::GpSolidFill*>(native()), &colour), colour);
+  const GpStatus status = flat::GdipGetSolidFillColor(static_cast<Gdiplus::GpSolidFill*>(native()), &colour);
+  return keptValue<Argb>(status, colour);
 }
 
 // DrawingLinearBrush
@@ -90,7 +92,8 @@ std::pair<Argb, Argb> DrawingLinearBrush::colours() const {
 
 RectF DrawingLinearBrush::rect() const {
   Gdiplus::RectF rect;
-  return keptValue(flat::GdipGetLineRect(gradient(), &rect), fromNative(rect));
+  const GpStatus status = flat::GdipGetLineRect(gradient(), &rect);
+  return keptValue(status, fromNative(rect));
 }
 
 bool DrawingLinearBrush::setGammaCorrection(bool on) {
@@ -123,7 +126,8 @@ bool DrawingLinearBrush::setWrapMode(int wrapMode) {
 
 int DrawingLinearBrush::wrapMode() const {
   Gdiplus::GpWrapMode mode = Gdiplus::WrapModeTile;
-  return keptValue(flat::GdipGetLineWrapMode(gradient(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetLineWrapMode(gradient(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 // DrawingPathBrush
@@ -151,7 +155,8 @@ bool DrawingPathBrush::setCentreColour(Argb colour) {
 
 Argb DrawingPathBrush::centreColour() const {
   Gdiplus::ARGB colour = 0;
-  return keptValue<Argb>(flat::GdipGetPathGradientCenterColor(gradient(), &colour), colour);
+  const GpStatus status = flat::GdipGetPathGradientCenterColor(gradient(), &colour);
+  return keptValue<Argb>(status, colour);
 }
 
 bool DrawingPathBrush::setCentrePoint(PointF point) {
@@ -161,17 +166,20 @@ bool DrawingPathBrush::setCentrePoint(PointF point) {
 
 PointF DrawingPathBrush::centrePoint() const {
   Gdiplus::PointF centre;
-  return keptValue(flat::GdipGetPathGradientCenterPoint(gradient(), &centre), fromNative(centre));
+  const GpStatus status = flat::GdipGetPathGradientCenterPoint(gradient(), &centre);
+  return keptValue(status, fromNative(centre));
 }
 
 int DrawingPathBrush::pointCount() const {
   INT count = 0;
-  return keptValue<int>(flat::GdipGetPathGradientPointCount(gradient(), &count), count);
+  const GpStatus status = flat::GdipGetPathGradientPointCount(gradient(), &count);
+  return keptValue<int>(status, count);
 }
 
 int DrawingPathBrush::surroundColourCount() const {
   INT count = 0;
-  return keptValue<int>(flat::GdipGetPathGradientSurroundColorCount(gradient(), &count), count);
+  const GpStatus status = flat::GdipGetPathGradientSurroundColorCount(gradient(), &count);
+  return keptValue<int>(status, count);
 }
 
 bool DrawingPathBrush::setSurroundColours(std::span<const Argb> colours) {
@@ -191,7 +199,8 @@ std::vector<Argb> DrawingPathBrush::surroundColours() const {
 
 RectF DrawingPathBrush::rect() const {
   Gdiplus::RectF rect;
-  return keptValue(flat::GdipGetPathGradientRect(gradient(), &rect), fromNative(rect));
+  const GpStatus status = flat::GdipGetPathGradientRect(gradient(), &rect);
+  return keptValue(status, fromNative(rect));
 }
 
 bool DrawingPathBrush::setGammaCorrection(bool on) {
@@ -228,7 +237,8 @@ bool DrawingPathBrush::setWrapMode(int wrapMode) {
 
 int DrawingPathBrush::wrapMode() const {
   Gdiplus::GpWrapMode mode = Gdiplus::WrapModeTile;
-  return keptValue(flat::GdipGetPathGradientWrapMode(gradient(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetPathGradientWrapMode(gradient(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 // DrawingTextureBrush
@@ -254,7 +264,8 @@ bool DrawingTextureBrush::setWrapMode(int wrapMode) {
 
 int DrawingTextureBrush::wrapMode() const {
   Gdiplus::GpWrapMode mode = Gdiplus::WrapModeTile;
-  return keptValue(flat::GdipGetTextureWrapMode(texture(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetTextureWrapMode(texture(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 // DrawingPen
@@ -282,14 +293,16 @@ bool DrawingPen::setWidth(float width) { return keepStatus(flat::GdipSetPenWidth
 
 float DrawingPen::width() const {
   Gdiplus::REAL width = 0;
-  return keptValue<float>(flat::GdipGetPenWidth(native(), &width), width);
+  const GpStatus status = flat::GdipGetPenWidth(native(), &width);
+  return keptValue<float>(status, width);
 }
 
 bool DrawingPen::setColour(Argb colour) { return keepStatus(flat::GdipSetPenColor(native(), colour)); }
 
 Argb DrawingPen::colour() const {
   Gdiplus::ARGB colour = 0;
-  return keptValue<Argb>(flat::GdipGetPenColor(native(), &colour), colour);
+  const GpStatus status = flat::GdipGetPenColor(native(), &colour);
+  return keptValue<Argb>(status, colour);
 }
 
 bool DrawingPen::setBrushFill(const DrawingBrush& brush) {
@@ -316,7 +329,8 @@ bool DrawingPen::setLineJoin(int join) {
 
 int DrawingPen::lineJoin() const {
   Gdiplus::GpLineJoin join = Gdiplus::LineJoinMiter;
-  return keptValue(flat::GdipGetPenLineJoin(native(), &join), static_cast<int>(join));
+  const GpStatus status = flat::GdipGetPenLineJoin(native(), &join);
+  return keptValue(status, static_cast<int>(join));
 }
 
 bool DrawingPen::setMiterLimit(float limit) { return keepStatus(flat::GdipSetPenMiterLimit(native(), limit)); }
@@ -327,7 +341,8 @@ bool DrawingPen::setAlignment(int alignment) {
 
 int DrawingPen::alignment() const {
   Gdiplus::GpPenAlignment alignment = Gdiplus::PenAlignmentCenter;
-  return keptValue(flat::GdipGetPenMode(native(), &alignment), static_cast<int>(alignment));
+  const GpStatus status = flat::GdipGetPenMode(native(), &alignment);
+  return keptValue(status, static_cast<int>(alignment));
 }
 
 bool DrawingPen::setDashStyle(int style) {
@@ -336,7 +351,8 @@ bool DrawingPen::setDashStyle(int style) {
 
 int DrawingPen::dashStyle() const {
   Gdiplus::GpDashStyle style = Gdiplus::DashStyleSolid;
-  return keptValue(flat::GdipGetPenDashStyle(native(), &style), static_cast<int>(style));
+  const GpStatus status = flat::GdipGetPenDashStyle(native(), &style);
+  return keptValue(status, static_cast<int>(style));
 }
 
 bool DrawingPen::setDashOffset(float offset) { return keepStatus(flat::GdipSetPenDashOffset(native(), offset)); }

@@ -117,48 +117,57 @@ std::string DrawingImage::rawFormat() const {
 RectF DrawingImage::bounds() const {
   Gdiplus::RectF rect;
   Gdiplus::GpUnit unit = Gdiplus::UnitPixel;
-  return keptValue(flat::GdipGetImageBounds(native(), &rect, &unit), fromNative(rect));
+  const GpStatus status = flat::GdipGetImageBounds(native(), &rect, &unit);
+  return keptValue(status, fromNative(rect));
 }
 
 SizeF DrawingImage::dimension() const {
   Gdiplus::REAL width = 0;
   Gdiplus::REAL height = 0;
-  return keptValue(flat::GdipGetImageDimension(native(), &width, &height), SizeF{width, height});
+  const GpStatus status = flat::GdipGetImageDimension(native(), &width, &height);
+  return keptValue(status, SizeF{width, height});
 }
 
 int DrawingImage::type() const {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
-  return keptValue(flat::GdipGetImageType(native(), &type), static_cast<int>(type));
+  const GpStatus status = flat::GdipGetImageType(native(), &type);
+  return keptValue(status, static_cast<int>(type));
 }
 
 unsigned DrawingImage::width() const {
   UINT width = 0;
-  return keptValue<unsigned>(flat::GdipGetImageWidth(native(), &width), width);
+  const GpStatus status = flat::GdipGetImageWidth(native(), &width);
+  return keptValue<unsigned>(status, width);
 }
 
 unsigned DrawingImage::height() const {
   UINT height = 0;
-  return keptValue<unsigned>(flat::GdipGetImageHeight(native(), &height), height);
+  const GpStatus status = flat::GdipGetImageHeight(native(), &height);
+  return keptValue<unsigned>(status, height);
 }
 
 float DrawingImage::horizontalResolution() const {
   Gdiplus::REAL resolution = 0;
-  return keptValue<float>(flat::GdipGetImageHorizontalResolution(native(), &resolution), resolution);
+  const GpStatus status = flat::GdipGetImageHorizontalResolution(native(), &resolution);
+  return keptValue<float>(status, resolution);
 }
 
 float DrawingImage::verticalResolution() const {
   Gdiplus::REAL resolution = 0;
-  return keptValue<float>(flat::GdipGetImageVerticalResolution(native(), &resolution), resolution);
+  const GpStatus status = flat::GdipGetImageVerticalResolution(native(), &resolution);
+  return keptValue<float>(status, resolution);
 }
 
 unsigned DrawingImage::flags() const {
   UINT flags = 0;
-  return keptValue<unsigned>(flat::GdipGetImageFlags(native(), &flags), flags);
+  const GpStatus status = flat::GdipGetImageFlags(native(), &flags);
+  return keptValue<unsigned>(status, flags);
 }
 
 int DrawingImage::pixelFormat() const {
   Gdiplus::PixelFormat format = 0;
-  return keptValue<int>(flat::GdipGetImagePixelFormat(native(), &format), static_cast<int>(format));
+  const GpStatus status = flat::GdipGetImagePixelFormat(native(), &format);
+  return keptValue<int>(status, static_cast<int>(format));
 }
 
 DrawingImage DrawingImage::thumbnail(unsigned width, unsigned height) const {
@@ -172,7 +181,8 @@ DrawingImage DrawingImage::thumbnail(unsigned width, unsigned height) const {
 
 unsigned DrawingImage::frameCount(const GUID& dimension) const {
   UINT count = 0;
-  return keptValue<unsigned>(flat::GdipImageGetFrameCount(native(), &dimension, &count), count);
+  const GpStatus status = flat::GdipImageGetFrameCount(native(), &dimension, &count);
+  return keptValue<unsigned>(status, count);
 }
 
 bool DrawingImage::selectFrame(const GUID& dimension, unsigned index) {
@@ -296,7 +306,8 @@ bool DrawingBitmap::unlockBits(Gdiplus::BitmapData& data) {
 
 Argb DrawingBitmap::getPixel(int x, int y) const {
   Gdiplus::ARGB colour = 0;
-  return keptValue<Argb>(flat::GdipBitmapGetPixel(bitmap(), x, y, &colour), colour);
+  const GpStatus status = flat::GdipBitmapGetPixel(bitmap(), x, y, &colour);
+  return keptValue<Argb>(status, colour);
 }
 
 bool DrawingBitmap::setPixel(int x, int y, Argb colour) {

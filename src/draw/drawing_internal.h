@@ -27,7 +27,9 @@ inline std::vector<Gdiplus::PointF> toNative(std::span<const PointF> points) {
 // Element counts go to the library as INT; larger spans are refused.
 inline bool fitsInt(std::size_t count) { return count <= static_cast<std::size_t>(INT_MAX); }
 
-// Records a failed reader call and returns its neutral value.
+// Records a reader call's status and returns the value read, or the neutral value
+// on failure. Make the call in a statement of its own first: arguments are evaluated
+// in no fixed order, so the value could be copied before the call fills it.
 template <typename Value>
 Value keptValue(GpStatus status, Value value, Value failed = Value{}) {
   return keepStatus(status) ? value : failed;

@@ -38,12 +38,14 @@ bool DrawingPath::setFillMode(int fillMode) {
 
 int DrawingPath::fillMode() const {
   Gdiplus::GpFillMode mode = Gdiplus::FillModeAlternate;
-  return keptValue(flat::GdipGetPathFillMode(native(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetPathFillMode(native(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 int DrawingPath::pointCount() const {
   INT count = 0;
-  return keptValue<int>(flat::GdipGetPointCount(native(), &count), count);
+  const GpStatus status = flat::GdipGetPointCount(native(), &count);
+  return keptValue<int>(status, count);
 }
 
 std::vector<PointF> DrawingPath::points() const {
@@ -74,7 +76,8 @@ bool DrawingPath::reverse() { return keepStatus(flat::GdipReversePath(native()))
 
 PointF DrawingPath::lastPoint() const {
   Gdiplus::PointF point;
-  return keptValue(flat::GdipGetPathLastPoint(native(), &point), fromNative(point));
+  const GpStatus status = flat::GdipGetPathLastPoint(native(), &point);
+  return keptValue(status, fromNative(point));
 }
 
 bool DrawingPath::addLine(float x1, float y1, float x2, float y2) {
@@ -161,18 +164,20 @@ bool DrawingPath::widen(const DrawingPen& pen, float flatness) {
 
 RectF DrawingPath::bounds() const {
   Gdiplus::RectF rect;
-  return keptValue(flat::GdipGetPathWorldBounds(native(), &rect, nullptr, nullptr), fromNative(rect));
+  const GpStatus status = flat::GdipGetPathWorldBounds(native(), &rect, nullptr, nullptr);
+  return keptValue(status, fromNative(rect));
 }
 
 bool DrawingPath::isVisible(float x, float y) const {
   BOOL visible = FALSE;
-  return keptValue(flat::GdipIsVisiblePathPoint(native(), x, y, nullptr, &visible), visible != FALSE);
+  const GpStatus status = flat::GdipIsVisiblePathPoint(native(), x, y, nullptr, &visible);
+  return keptValue(status, visible != FALSE);
 }
 
 bool DrawingPath::isOutlineVisible(float x, float y, const DrawingPen& pen) const {
   BOOL visible = FALSE;
-  return keptValue(flat::GdipIsOutlineVisiblePathPoint(native(), x, y, pen.native(), nullptr, &visible),
-                   visible != FALSE);
+  const GpStatus status = flat::GdipIsOutlineVisiblePathPoint(native(), x, y, pen.native(), nullptr, &visible);
+  return keptValue(status, visible != FALSE);
 }
 
 // DrawingRegion
@@ -238,7 +243,8 @@ bool DrawingRegion::translate(float dx, float dy) { return keepStatus(flat::Gdip
 
 RectF DrawingRegion::bounds(const DrawingSurface& surface) const {
   Gdiplus::RectF rect;
-  return keptValue(flat::GdipGetRegionBounds(native(), surface.native(), &rect), fromNative(rect));
+  const GpStatus status = flat::GdipGetRegionBounds(native(), surface.native(), &rect);
+  return keptValue(status, fromNative(rect));
 }
 
 std::vector<std::uint8_t> DrawingRegion::data() const {
@@ -259,22 +265,26 @@ OwnedRegion DrawingRegion::toHrgn(const DrawingSurface& surface) const {
 
 bool DrawingRegion::isEmpty(const DrawingSurface& surface) const {
   BOOL empty = FALSE;
-  return keptValue(flat::GdipIsEmptyRegion(native(), surface.native(), &empty), empty != FALSE);
+  const GpStatus status = flat::GdipIsEmptyRegion(native(), surface.native(), &empty);
+  return keptValue(status, empty != FALSE);
 }
 
 bool DrawingRegion::isInfinite(const DrawingSurface& surface) const {
   BOOL infinite = FALSE;
-  return keptValue(flat::GdipIsInfiniteRegion(native(), surface.native(), &infinite), infinite != FALSE);
+  const GpStatus status = flat::GdipIsInfiniteRegion(native(), surface.native(), &infinite);
+  return keptValue(status, infinite != FALSE);
 }
 
 bool DrawingRegion::equals(const DrawingRegion& other, const DrawingSurface& surface) const {
   BOOL equal = FALSE;
-  return keptValue(flat::GdipIsEqualRegion(native(), other.native(), surface.native(), &equal), equal != FALSE);
+  const GpStatus status = flat::GdipIsEqualRegion(native(), other.native(), surface.native(), &equal);
+  return keptValue(status, equal != FALSE);
 }
 
 bool DrawingRegion::isVisible(float x, float y, const DrawingSurface& surface) const {
   BOOL visible = FALSE;
-  return keptValue(flat::GdipIsVisibleRegionPoint(native(), x, y, surface.native(), &visible), visible != FALSE);
+  const GpStatus status = flat::GdipIsVisibleRegionPoint(native(), x, y, surface.native(), &visible);
+  return keptValue(status, visible != FALSE);
 }
 
 }  // namespace draw

@@ -48,7 +48,8 @@ bool DrawingSurface::flush(int intention) {
 
 HDC DrawingSurface::getHdc() {
   HDC dc = nullptr;
-  return keptValue<HDC>(flat::GdipGetDC(native(), &dc), dc);
+  const GpStatus status = flat::GdipGetDC(native(), &dc);
+  return keptValue<HDC>(status, dc);
 }
 
 bool DrawingSurface::releaseHdc(HDC dc) { return keepStatus(flat::GdipReleaseDC(native(), dc)); }
@@ -61,7 +62,8 @@ bool DrawingSurface::setCompositingMode(int mode) {
 
 int DrawingSurface::compositingMode() const {
   Gdiplus::CompositingMode mode = Gdiplus::CompositingModeSourceOver;
-  return keptValue(flat::GdipGetCompositingMode(native(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetCompositingMode(native(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 bool DrawingSurface::setCompositingQuality(int quality) {
@@ -70,7 +72,8 @@ bool DrawingSurface::setCompositingQuality(int quality) {
 
 int DrawingSurface::compositingQuality() const {
   Gdiplus::CompositingQuality quality = Gdiplus::CompositingQualityDefault;
-  return keptValue(flat::GdipGetCompositingQuality(native(), &quality), static_cast<int>(quality));
+  const GpStatus status = flat::GdipGetCompositingQuality(native(), &quality);
+  return keptValue(status, static_cast<int>(quality));
 }
 
 bool DrawingSurface::setSmoothingMode(int mode) {
@@ -79,7 +82,8 @@ bool DrawingSurface::setSmoothingMode(int mode) {
 
 int DrawingSurface::smoothingMode() const {
   Gdiplus::SmoothingMode mode = Gdiplus::SmoothingModeDefault;
-  return keptValue(flat::GdipGetSmoothingMode(native(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetSmoothingMode(native(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 bool DrawingSurface::setTextRenderingHint(int hint) {
@@ -88,7 +92,8 @@ bool DrawingSurface::setTextRenderingHint(int hint) {
 
 int DrawingSurface::textRenderingHint() const {
   Gdiplus::TextRenderingHint hint = Gdiplus::TextRenderingHintSystemDefault;
-  return keptValue(flat::GdipGetTextRenderingHint(native(), &hint), static_cast<int>(hint));
+  const GpStatus status = flat::GdipGetTextRenderingHint(native(), &hint);
+  return keptValue(status, static_cast<int>(hint));
 }
 
 bool DrawingSurface::setInterpolationMode(int mode) {
@@ -97,7 +102,8 @@ bool DrawingSurface::setInterpolationMode(int mode) {
 
 int DrawingSurface::interpolationMode() const {
   Gdiplus::InterpolationMode mode = Gdiplus::InterpolationModeDefault;
-  return keptValue(flat::GdipGetInterpolationMode(native(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetInterpolationMode(native(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 bool DrawingSurface::setPixelOffsetMode(int mode) {
@@ -106,7 +112,8 @@ bool DrawingSurface::setPixelOffsetMode(int mode) {
 
 int DrawingSurface::pixelOffsetMode() const {
   Gdiplus::PixelOffsetMode mode = Gdiplus::PixelOffsetModeDefault;
-  return keptValue(flat::GdipGetPixelOffsetMode(native(), &mode), static_cast<int>(mode));
+  const GpStatus status = flat::GdipGetPixelOffsetMode(native(), &mode);
+  return keptValue(status, static_cast<int>(mode));
 }
 
 bool DrawingSurface::setRenderingOrigin(int x, int y) {
@@ -139,12 +146,14 @@ bool DrawingSurface::setPageScale(float scale) { return keepStatus(flat::GdipSet
 
 float DrawingSurface::dpiX() const {
   Gdiplus::REAL dpi = 0;
-  return keptValue<float>(flat::GdipGetDpiX(native(), &dpi), dpi);
+  const GpStatus status = flat::GdipGetDpiX(native(), &dpi);
+  return keptValue<float>(status, dpi);
 }
 
 float DrawingSurface::dpiY() const {
   Gdiplus::REAL dpi = 0;
-  return keptValue<float>(flat::GdipGetDpiY(native(), &dpi), dpi);
+  const GpStatus status = flat::GdipGetDpiY(native(), &dpi);
+  return keptValue<float>(status, dpi);
 }
 
 // Outlines
@@ -338,27 +347,32 @@ bool DrawingSurface::translateClip(float dx, float dy) { return keepStatus(flat:
 
 RectF DrawingSurface::clipBounds() const {
   Gdiplus::RectF rect;
-  return keptValue(flat::GdipGetClipBounds(native(), &rect), fromNative(rect));
+  const GpStatus status = flat::GdipGetClipBounds(native(), &rect);
+  return keptValue(status, fromNative(rect));
 }
 
 RectF DrawingSurface::visibleClipBounds() const {
   Gdiplus::RectF rect;
-  return keptValue(flat::GdipGetVisibleClipBounds(native(), &rect), fromNative(rect));
+  const GpStatus status = flat::GdipGetVisibleClipBounds(native(), &rect);
+  return keptValue(status, fromNative(rect));
 }
 
 bool DrawingSurface::isClipEmpty() const {
   BOOL empty = FALSE;
-  return keptValue(flat::GdipIsClipEmpty(native(), &empty), empty != FALSE);
+  const GpStatus status = flat::GdipIsClipEmpty(native(), &empty);
+  return keptValue(status, empty != FALSE);
 }
 
 bool DrawingSurface::isVisible(float x, float y) const {
   BOOL visible = FALSE;
-  return keptValue(flat::GdipIsVisiblePoint(native(), x, y, &visible), visible != FALSE);
+  const GpStatus status = flat::GdipIsVisiblePoint(native(), x, y, &visible);
+  return keptValue(status, visible != FALSE);
 }
 
 unsigned DrawingSurface::save() {
   Gdiplus::GraphicsState state = 0;
-  return keptValue<unsigned>(flat::GdipSaveGraphics(native(), &state), state);
+  const GpStatus status = flat::GdipSaveGraphics(native(), &state);
+  return keptValue<unsigned>(status, state);
 }
 
 bool DrawingSurface::restore(unsigned state) { return keepStatus(flat::GdipRestoreGraphics(native(), state)); }

@@ -47,27 +47,32 @@ std::string DrawingFontFamily::name(LANGID language) const {
 
 bool DrawingFontFamily::isStyleAvailable(int style) const {
   BOOL available = FALSE;
-  return keptValue(flat::GdipIsStyleAvailable(native(), style, &available), available != FALSE);
+  const GpStatus status = flat::GdipIsStyleAvailable(native(), style, &available);
+  return keptValue(status, available != FALSE);
 }
 
 int DrawingFontFamily::emHeight(int style) const {
   UINT16 value = 0;
-  return keptValue<int>(flat::GdipGetEmHeight(native(), style, &value), value);
+  const GpStatus status = flat::GdipGetEmHeight(native(), style, &value);
+  return keptValue<int>(status, value);
 }
 
 int DrawingFontFamily::cellAscent(int style) const {
   UINT16 value = 0;
-  return keptValue<int>(flat::GdipGetCellAscent(native(), style, &value), value);
+  const GpStatus status = flat::GdipGetCellAscent(native(), style, &value);
+  return keptValue<int>(status, value);
 }
 
 int DrawingFontFamily::cellDescent(int style) const {
   UINT16 value = 0;
-  return keptValue<int>(flat::GdipGetCellDescent(native(), style, &value), value);
+  const GpStatus status = flat::GdipGetCellDescent(native(), style, &value);
+  return keptValue<int>(status, value);
 }
 
 int DrawingFontFamily::lineSpacing(int style) const {
   UINT16 value = 0;
-  return keptValue<int>(flat::GdipGetLineSpacing(native(), style, &value), value);
+  const GpStatus status = flat::GdipGetLineSpacing(native(), style, &value);
+  return keptValue<int>(status, value);
 }
 
 // DrawingFont
@@ -127,22 +132,26 @@ std::string DrawingFont::familyName() const {
 
 int DrawingFont::style() const {
   INT style = 0;
-  return keptValue<int>(flat::GdipGetFontStyle(native(), &style), style);
+  const GpStatus status = flat::GdipGetFontStyle(native(), &style);
+  return keptValue<int>(status, style);
 }
 
 float DrawingFont::size() const {
   Gdiplus::REAL size = 0;
-  return keptValue<float>(flat::GdipGetFontSize(native(), &size), size);
+  const GpStatus status = flat::GdipGetFontSize(native(), &size);
+  return keptValue<float>(status, size);
 }
 
 int DrawingFont::unit() const {
   Gdiplus::GpUnit unit = Gdiplus::UnitWorld;
-  return keptValue(flat::GdipGetFontUnit(native(), &unit), static_cast<int>(unit));
+  const GpStatus status = flat::GdipGetFontUnit(native(), &unit);
+  return keptValue(status, static_cast<int>(unit));
 }
 
 float DrawingFont::height(const DrawingSurface& surface) const {
   Gdiplus::REAL height = 0;
-  return keptValue<float>(flat::GdipGetFontHeight(native(), surface.native(), &height), height);
+  const GpStatus status = flat::GdipGetFontHeight(native(), surface.native(), &height);
+  return keptValue<float>(status, height);
 }
 
 // DrawingStringFormat
@@ -189,7 +198,8 @@ bool DrawingStringFormat::setFlags(int flags) { return keepStatus(flat::GdipSetS
 
 int DrawingStringFormat::flags() const {
   INT flags = 0;
-  return keptValue<int>(flat::GdipGetStringFormatFlags(native(), &flags), flags);
+  const GpStatus status = flat::GdipGetStringFormatFlags(native(), &flags);
+  return keptValue<int>(status, flags);
 }
 
 bool DrawingStringFormat::setAlignment(int alignment) {
@@ -198,7 +208,8 @@ bool DrawingStringFormat::setAlignment(int alignment) {
 
 int DrawingStringFormat::alignment() const {
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
-  return keptValue(flat::GdipGetStringFormatAlign(native(), &alignment), static_cast<int>(alignment));
+  const GpStatus status = flat::GdipGetStringFormatAlign(native(), &alignment);
+  return keptValue(status, static_cast<int>(alignment));
 }
 
 bool DrawingStringFormat::setLineAlignment(int alignment) {
@@ -208,7 +219,8 @@ bool DrawingStringFormat::setLineAlignment(int alignment) {
 
 int DrawingStringFormat::lineAlignment() const {
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
-  return keptValue(flat::GdipGetStringFormatLineAlign(native(), &alignment), static_cast<int>(alignment));
+  const GpStatus status = flat::GdipGetStringFormatLineAlign(native(), &alignment);
+  return keptValue(status, static_cast<int>(alignment));
 }
 
 bool DrawingStringFormat::setTrimming(int trimming) {
@@ -217,7 +229,8 @@ bool DrawingStringFormat::setTrimming(int trimming) {
 
 int DrawingStringFormat::trimming() const {
   Gdiplus::StringTrimming trimming = Gdiplus::StringTrimmingNone;
-  return keptValue(flat::GdipGetStringFormatTrimming(native(), &trimming), static_cast<int>(trimming));
+  const GpStatus status = flat::GdipGetStringFormatTrimming(native(), &trimming);
+  return keptValue(status, static_cast<int>(trimming));
 }
 
 bool DrawingStringFormat::setHotkeyPrefix(int prefix) {
@@ -226,7 +239,8 @@ bool DrawingStringFormat::setHotkeyPrefix(int prefix) {
 
 int DrawingStringFormat::hotkeyPrefix() const {
   INT prefix = 0;
-  return keptValue<int>(flat::GdipGetStringFormatHotkeyPrefix(native(), &prefix), prefix);
+  const GpStatus status = flat::GdipGetStringFormatHotkeyPrefix(native(), &prefix);
+  return keptValue<int>(status, prefix);
 }
 
 bool DrawingStringFormat::setTabStops(float firstOffset, std::span<const float> stops) {
