@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "draw/drawing.h"
+
 namespace skin {
 
 struct CanvasEntry {
@@ -28,9 +30,16 @@ void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, bool
 // 1 when the canvas was listed and is now freed, 0 otherwise (also for 0).
 int releaseCanvas(HDC canvas);
 
-// The painter pattern as one object: makes the canvas, and on destruction releases it,
-// so that no path out of a painter can forget. commit() copies the canvas into the
-// window image and onto the target.
+// The painter pattern as one object: makes the canvas, and on destruction deletes the
+// drawing surface and releases the canvas, so that no path out of a painter can forget.
+//
+//   ControlCanvas canvas(handle, rect);
+//   draw::DrawingSurface& g = canvas.surface();
+//   g.fillPath(brush, path);                 // draw
+//   canvas.commit(dc);                       // into windowImage, then onto dc
+//
+// With no skinned owner the canvas is empty: surface() draws nothing and commit()
+// copies nothing.
 class ControlCanvas {
  public:
   ControlCanvas(HWND control, const RECT& rect);
@@ -39,18 +48,30 @@ class ControlCanvas {
   ControlCanvas& operator=(const ControlCanvas&) = delete;
 
   HDC dc() const { return dc_; }
+  HWND control() const { return control_; }
   int width() const { return width_; }
   int height() const { return height_; }
   explicit operator bool() const { return dc_ != nullptr; }
 
+  // A drawing surface on the canvas, made at the first call.
+  draw::DrawingSurface& surface();
+  // Deletes the surface, so that everything drawn through it is in the canvas.
+  void finishDrawing();
+
   // commitToWindowImage, then BitBlt of the whole canvas to (0, 0) of target (when given).
   void commit(HDC target, bool useToolbarIndex = false, bool wholeWindow = false);
+  // commitFrameToWindowImage with the canvas as the source (a frame drawn over the
+  // whole window rectangle whose client part holds keyColour).
+  void commitFrame(COLORREF keyColour = 0xFF00FF, bool useToolbarIndex = false);
+  // BitBlt of the whole canvas to (x, y) of target.
+  void copyTo(HDC target, int x = 0, int y = 0);
 
  private:
   HWND control_;
   HDC dc_;
   int width_;
   int height_;
+  draw::DrawingSurface surface_;
 };
 
 }  // namespace skin

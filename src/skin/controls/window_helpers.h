@@ -15,6 +15,9 @@ HDC getDCExcludingUnskinnedChildren(HWND window, HDC dc = nullptr);
 RECT childRectInParent(HWND window);
 void invalidateVisibleChildren(HWND window);
 // Copies the window's last composed picture back from its skinned window's windowImage.
+// The target is dc (or GetDC) clipped by getClippedDC, or, with excludeUnskinned, the
+// window's own GetDC clipped by getDCExcludingUnskinnedChildren. A dc passed in stays
+// the caller's to release; only a context fetched here is released here.
 void restoreFromWindowImage(HWND window, bool useControlKeys, bool excludeUnskinned, HDC dc = nullptr);
 // Marks every kept control picture of a skinned window stale and invalidates its children.
 void markWindowImagesStale(HWND window);

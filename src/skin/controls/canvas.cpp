@@ -1,0 +1,167 @@
+#include "skin/controls/canvas.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "draw/gdi_handles.h"
+#include "skin/controls/control_framework.h"
+#include "skin/controls/control_geometry.h"
+#include "skin/controls/drawing_primitives.h"
+#include "skin/window/offscreen_image.h"
+#include "skin/window/skinned_window_record.h"
+
+namespace skin {
+namespace {
+
+// The skinned window whose background shows behind a control, and where the
+// control's window rectangle starts in that window.
+struct CanvasOwner {
+  SkinnedWindowRecord* window = nullptr;
+  POINT origin{};
+};
+
+RECT windowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+std::optional<CanvasOwner> findCanvasOwner(HWND control) {
+  if (SkinnedWindowRecord* self = findSkinnedWindow(control)) return CanvasOwner{self, {0, 0}};
+  for (HWND ancestor = GetParent(control); ancestor; ancestor = GetParent(ancestor)) {
+    if (SkinnedWindowRecord* window = findSkinnedWindow(ancestor)) {
+      const RECT own = windowRect(control);
+      const RECT frame = windowRect(ancestor);
+      return CanvasOwner{window, {own.left - frame.left, own.top - frame.top}};
+    }
+    int ownerIndex = 0;
+    if (findRegisteredContainer(ancestor, &ownerIndex)) {
+      const RECT place = rectInSkinnedWindow(control);
+      return CanvasOwner{skinnedWindowAt(ownerIndex), {place.left, place.top}};
+    }
+  }
+  return std::nullopt;
+}
+
+// A registered container with a page colour shows its page over the background.
+void fillContainerPage(HWND control, HDC canvas, int width, int height) {
+  const ContainerRecord* container = findRegisteredContainer(control);
+  if (!container || container->pageColour == 0) return;
+  draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(canvas);
+  const draw::DrawingSolidBrush page(toArgb(container->pageColour, container->pageOpacity));
+  surface.fillRectangle(page, 0, 0, static_cast<float>(width), static_cast<float>(height));
+}
+
+SkinnedWindowRecord* imageOwner(HWND control, bool useToolbarIndex) {
+  SkinnedWindowRecord* window = skinnedWindowAt(owningWindowIndex(control, useToolbarIndex));
+  return window && window->windowImage ? window : nullptr;
+}
+
+}  // namespace
+
+std::vector<CanvasEntry>& canvasList() {
+  static std::vector<CanvasEntry> list;
+  return list;
+}
+
+HDC makeControlCanvas(HWND control, const RECT& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return nullptr;
+  // Without an owner nothing is made, so nothing is left behind for a painter to free.
+  const std::optional<CanvasOwner> owner = findCanvasOwner(control);
+  if (!owner || !owner->window) return nullptr;
+
+  draw::OwnedBitmap dib = createDibSection(width, height);
+  draw::MemoryDC dc = draw::MemoryDC::createCompatible();
+  if (!dib || !dc) return nullptr;
+  const HGDIOBJ previous = SelectObject(dc.get(), dib.get());
+  if (!previous) return nullptr;
+
+  BitBlt(dc.get(), 0, 0, width, height, owner->window->backgroundImage.dc(), owner->origin.x + rect.left,
+         owner->origin.y + rect.top, SRCCOPY);
+  fillContainerPage(control, dc.get(), width, height);
+
+  // The list owns both objects until releaseCanvas; they stay counted as live.
+  const HDC canvas = dc.release();
+  canvasList().push_back({canvas, dib.release(), previous});
+  draw::detail::countGdiObject(+2);
+  return canvas;
+}
+
+void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex, bool wholeWindow) {
+  SkinnedWindowRecord* window = imageOwner(control, useToolbarIndex);
+  if (!window || !canvas) return;
+  const RECT place = wholeWindow ? rectInSkinnedWindow(control) : clientRectInSkinnedWindow(control);
+  const HDC image = window->windowImage.dc();
+  excludeVisibleChildren(control, image);
+  BitBlt(image, place.left, place.top, place.right - place.left, place.bottom - place.top, canvas, 0, 0, SRCCOPY);
+  SelectClipRgn(image, nullptr);
+}
+
+void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, bool useToolbarIndex) {
+  SkinnedWindowRecord* window = imageOwner(control, useToolbarIndex);
+  if (!window || !source) return;
+  const RECT place = rectInSkinnedWindow(control);
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  const HDC image = window->windowImage.dc();
+  excludeVisibleChildren(control, image);
+  TransparentBlt(image, place.left, place.top, width, height, source, 0, 0, width, height, keyColour);
+  SelectClipRgn(image, nullptr);
+}
+
+int releaseCanvas(HDC canvas) {
+  if (!canvas) return 0;
+  std::vector<CanvasEntry>& list = canvasList();
+  const auto found = std::find_if(list.begin(), list.end(), [&](const CanvasEntry& e) { return e.dc == canvas; });
+  if (found == list.end()) return 0;
+  const CanvasEntry entry = *found;
+  list.erase(found);
+
+  // Back into owning types: the context is deleted after the DIB section, and the
+  // section only once it is no longer selected.
+  draw::detail::countGdiObject(-2);
+  const draw::MemoryDC dc(entry.dc);
+  const draw::OwnedBitmap dib(entry.dib);
+  SelectObject(entry.dc, entry.previous);
+  return 1;
+}
+
+// ControlCanvas
+
+ControlCanvas::ControlCanvas(HWND control, const RECT& rect)
+    : control_(control),
+      dc_(makeControlCanvas(control, rect)),
+      width_(rect.right - rect.left),
+      height_(rect.bottom - rect.top) {}
+
+ControlCanvas::~ControlCanvas() {
+  finishDrawing();
+  releaseCanvas(dc_);
+}
+
+draw::DrawingSurface& ControlCanvas::surface() {
+  if (!surface_ && dc_) surface_.createFromHdc(dc_);
+  return surface_;
+}
+
+void ControlCanvas::finishDrawing() { surface_.destroy(); }
+
+void ControlCanvas::commit(HDC target, bool useToolbarIndex, bool wholeWindow) {
+  finishDrawing();
+  commitToWindowImage(control_, dc_, useToolbarIndex, wholeWindow);
+  if (target) copyTo(target);
+}
+
+void ControlCanvas::commitFrame(COLORREF keyColour, bool useToolbarIndex) {
+  finishDrawing();
+  commitFrameToWindowImage(control_, dc_, keyColour, useToolbarIndex);
+}
+
+void ControlCanvas::copyTo(HDC target, int x, int y) {
+  finishDrawing();
+  if (dc_ && target) BitBlt(target, x, y, width_, height_, dc_, 0, 0, SRCCOPY);
+}
+
+}  // namespace skin

@@ -1,0 +1,212 @@
+#pragma once
+// What every control skin shares: registering the controls of one kind, sub-classing
+// them, finding a control's records again, forwarding, and the hover, focus, pressed
+// and position behaviours of the replacement procedures.
+//
+// A kind's install and procedure, in full:
+//
+//   void skinFoos(int windowIndex, HWND container) {
+//     installControls(windowIndex, container, "Foo", &SkinnedWindowRecord::foos, fooSkinProc,
+//                     [](HWND child) { return acceptsFoo(child); },
+//                     [](FooRecord& record, HWND child) { record.caption = windowText(child); });
+//   }
+//
+//   LRESULT CALLBACK fooSkinProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+//     const SkinnedControl<FooRecord> control = lookUpControl(handle, &SkinnedWindowRecord::foos);
+//     if (!control) return forwardMessage(handle, message, wParam, lParam);
+//     switch (message) {
+//       case WM_MOUSEMOVE:
+//         hoverStart(handle, buttonHotKind, [&] { paintNow(handle, [&](HDC dc) { paintFoo(handle, dc, true); }); });
+//         break;
+//       case WM_MOUSELEAVE:
+//         hoverEnd(handle, [&] { paintNow(handle, [&](HDC dc) { paintFoo(handle, dc, false); }); });
+//         break;
+//       case WM_SETFOCUS:
+//       case WM_KILLFOCUS: trackFocus(message, control.record->focused); break;
+//       case WM_LBUTTONDOWN:
+//       case WM_LBUTTONUP: trackPress(handle, message, control.record->pressed); break;
+//       case WM_WINDOWPOSCHANGING: notifyPositionChanging(handle); break;
+//     }
+//     return forwardMessage(handle, message, wParam, lParam);
+//   }
+//
+// Everything here runs on the user-interface thread and reports failure by return value.
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+#include "skin/controls/control_properties.h"
+#include "skin/controls/control_records.h"
+#include "skin/controls/control_registry.h"
+#include "skin/window/skin_theme.h"
+#include "skin/window/skinned_window_record.h"
+
+namespace skin {
+
+// The kind codes kept in lastHotKind: which kind of control was last painted hot.
+enum HotKind : int {
+  buttonHotKind = 0,
+  editHotKind = 1,
+  trackBarHotKind = 2,
+  comboHotKind = 3,
+  listHotKind = 4,
+  upDownHotKind = 8,
+  headerHotKind = 9,
+};
+
+// Selects one registry of a SkinnedWindowRecord, for example &SkinnedWindowRecord::buttons.
+template <typename Record>
+using RegistryOf = ControlRegistry<Record> SkinnedWindowRecord::*;
+
+// 1-based position of the first record of handle in that registry of the window at
+// windowIndex; 0 when there is none or the index names no window.
+template <typename Record>
+int findRecordIndex(int windowIndex, RegistryOf<Record> registry, HWND handle) {
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  return window ? (window->*registry).find(handle) : 0;
+}
+
+struct ControlFont {
+  std::string family = "宋体";
+  int size = 12;
+  int style = 0;  // the drawing layer's style flags: 1 bold, 2 italic, ...
+};
+
+// The family, size and style of the font the control answers to WM_GETFONT; ("宋体", 12, 0)
+// when it has none, 12 for a size of 0 and "宋体" for an empty family.
+ControlFont controlFont(HWND control);
+
+// The text of a window (GetWindowTextLengthA, GetWindowTextA).
+std::string windowText(HWND window);
+
+// Replaces the window procedure and keeps the one it replaced in "Hw_hProc".
+// Returns the replaced procedure.
+WNDPROC subclassControl(HWND control, WNDPROC procedure);
+
+// CallWindowProcA with the procedure kept in "Hw_hProc"; DefWindowProcA when there is none.
+LRESULT forwardMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The install steps every kind shares. Does nothing when control skins are off or
+// windowIndex names no window. Otherwise, for each direct child of container of the
+// window class (FindWindowExA, case-insensitive): skips it when accept(child) is false
+// or the registry already holds it; takes the registry's initial empty record or
+// appends one; sets the record's window; lets fill(record, child) add the kind's
+// fields; sub-classes the child with procedure (previousProc and "Hw_hProc"); sets
+// "Hw_lbID" to the record's index and "Hw_FuID" to windowIndex.
+template <typename Record, typename Accept, typename Fill>
+void installControls(int windowIndex, HWND container, const char* windowClass, RegistryOf<Record> registry,
+                     WNDPROC procedure, Accept&& accept, Fill&& fill) {
+  if (!theme().skinControls) return;
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  if (!window || !container) return;
+  ControlRegistry<Record>& controls = window->*registry;
+  for (HWND child = FindWindowExA(container, nullptr, windowClass, nullptr); child;
+       child = FindWindowExA(container, child, windowClass, nullptr)) {
+    if (!accept(child) || controls.find(child)) continue;
+    const int index = controls.takeSlot();
+    Record& record = *controls.at(index);
+    record.window = child;
+    fill(record, child);
+    record.previousProc = subclassControl(child, procedure);
+    props::setRecordIndex(child, index);
+    props::setWindowIndex(child, windowIndex);
+  }
+}
+
+// Without a filter or extra fields.
+template <typename Record>
+void installControls(int windowIndex, HWND container, const char* windowClass, RegistryOf<Record> registry,
+                     WNDPROC procedure) {
+  installControls(
+      windowIndex, container, windowClass, registry, procedure, [](HWND) { return true; },
+      [](Record&, HWND) {});
+}
+
+// A replacement procedure's view of its control: the skinned window named by
+// "Hw_FuID" and the record named by "Hw_lbID" in the given registry. Both are null
+// when a property is stale (the window left the list, the index is out of range).
+template <typename Record>
+struct SkinnedControl {
+  HWND handle = nullptr;
+  int windowIndex = 0;
+  int index = 0;
+  SkinnedWindowRecord* window = nullptr;
+  Record* record = nullptr;
+  explicit operator bool() const { return record != nullptr; }
+};
+
+template <typename Record>
+SkinnedControl<Record> lookUpControl(HWND handle, RegistryOf<Record> registry) {
+  SkinnedControl<Record> control;
+  control.handle = handle;
+  control.windowIndex = props::windowIndex(handle);
+  control.index = props::recordIndex(handle);
+  control.window = skinnedWindowAt(control.windowIndex);
+  if (control.window) control.record = (control.window->*registry).at(control.index);
+  if (!control.record) control.window = nullptr;
+  return control;
+}
+
+// How hoverStart compares with what was last painted hot.
+struct HoverRule {
+  bool compareParent = false;      // edit boxes: a control of another parent repaints too
+  bool needsOwnIndex = false;      // combo boxes, list-like controls: a changed index counts only from 1
+};
+
+// The hover bookkeeping of WM_MOUSEMOVE without the painting: asks for WM_MOUSELEAVE,
+// sets hotIndex to the control's "Hw_lbID", and returns whether the control must be
+// painted hot now (another control, kind or parent was painted hot last).
+bool hoverNeedsHotPaint(HWND control, int hotKind, HoverRule rule = {});
+// Records the control as the one last painted hot.
+void markHotPainted(HWND control, int hotKind, HoverRule rule = {});
+
+// WM_MOUSEMOVE: calls paintHot() once when the mouse comes onto the control (not on
+// every move within it), then records it as painted hot.
+template <typename PaintHot>
+void hoverStart(HWND control, int hotKind, PaintHot&& paintHot, HoverRule rule = {}) {
+  if (!hoverNeedsHotPaint(control, hotKind, rule)) return;
+  paintHot();
+  markHotPainted(control, hotKind, rule);
+}
+
+// WM_MOUSELEAVE: forgets the hot control (lastHotIndex 0), then calls paintNormal(),
+// which paints the normal or, for a focused control, the focused state.
+void clearLastHot(HWND control);
+template <typename PaintNormal>
+void hoverEnd(HWND control, PaintNormal&& paintNormal) {
+  clearLastHot(control);
+  paintNormal();
+}
+
+// WM_SETFOCUS / WM_KILLFOCUS set focused to 1 / 0. True when it was one of them.
+bool trackFocus(UINT message, bool& focused);
+// WM_LBUTTONDOWN / WM_LBUTTONUP set pressed to 1 / 0; a release also clears
+// lastHotIndex when clearHotOnRelease, so that the next move paints hot again.
+bool trackPress(HWND control, UINT message, bool& pressed, bool clearHotOnRelease = true);
+
+// WM_WINDOWPOSCHANGING: when the control's parent is a registered container of its
+// skinned window, that container's kept background is stale.
+void notifyPositionChanging(HWND control);
+
+// Paints at once through the control's own device context (GetDC / ReleaseDC):
+// paint(HDC) is called only when a context was given.
+template <typename Paint>
+void paintNow(HWND control, Paint&& paint) {
+  const draw::WindowDC dc = draw::WindowDC::client(control);
+  if (dc) paint(dc.get());
+}
+
+// The index of the skinned window a window belongs to, as the painters read it:
+// "Kj_FuID" (toolbar family) when useToolbarKeys, else "Hw_FuID"; when that is 0,
+// "Hw_lbID", which the skinned window carries itself.
+int owningWindowIndex(HWND window, bool useToolbarKeys = false);
+
+// The container record of window in the container registry of the window at
+// windowIndex; null when it is not registered there.
+ContainerRecord* findContainer(int windowIndex, HWND window);
+// The same over every skinned window; owner, when given, receives the window's index.
+ContainerRecord* findRegisteredContainer(HWND window, int* ownerIndex = nullptr);
+
+}  // namespace skin
