@@ -126,7 +126,8 @@ void installControls(int windowIndex, HWND container, const char* windowClass, R
 
 // A replacement procedure's view of its control: the skinned window named by
 // "Hw_FuID" and the record named by "Hw_lbID" in the given registry. Both are null
-// when a property is stale (the window left the list, the index is out of range).
+// when a property is stale (the window left the list, the index is out of range or
+// names another control's record).
 template <typename Record>
 struct SkinnedControl {
   HWND handle = nullptr;
@@ -145,6 +146,7 @@ SkinnedControl<Record> lookUpControl(HWND handle, RegistryOf<Record> registry) {
   control.index = props::recordIndex(handle);
   control.window = skinnedWindowAt(control.windowIndex);
   if (control.window) control.record = (control.window->*registry).at(control.index);
+  if (control.record && control.record->window != handle) control.record = nullptr;  // a stale index
   if (!control.record) control.window = nullptr;
   return control;
 }
