@@ -12,4 +12,24 @@ inline bool firstSizePending = true;
 // The title button under the mouse at the last move or press in any skinned window.
 inline int pressedButton = 0;
 
+// The title-bar helpers of the procedure, each given the window index. Points are
+// client coordinates packed in an lParam as mouse messages carry them.
+bool pointInButtonStrip(int windowIndex, LPARAM point);
+int hitTitleButton(int windowIndex, int x, int y);
+// Shows the resize cursor of the border zone under the point (resizable windows only).
+void setSizingCursor(int windowIndex, LPARAM point, const RECT& client);
+// A left press: starts a caption drag or a system size loop, or does nothing.
+void beginDragOrSize(int windowIndex, LPARAM point, const RECT& client);
+// What clicking title button `button` (1-based) does: close, maximise or restore,
+// minimise; the menu and help buttons do nothing.
+void pressTitleButton(int windowIndex, int button);
+// The number of the maximise button, 0 when the window has none.
+int maximiseButtonNumber(int windowIndex);
+// The size a maximised window takes: the screen less a visible taskbar.
+SIZE workAreaSize();
+
+// The identifier of a window's hover-fade timer.
+inline UINT_PTR fadeTimerId(HWND window) { return reinterpret_cast<UINT_PTR>(window); }
+inline constexpr UINT fadeTimerPeriod = 20;
+
 }  // namespace skin

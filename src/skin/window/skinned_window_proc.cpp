@@ -1,0 +1,551 @@
+#include "skin/window/skinned_window_proc.h"
+
+#include <windowsx.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "draw/drawing.h"
+#include "draw/gdi_handles.h"
+#include "skin/controls/control_installs.h"
+#include "skin/controls/control_properties.h"
+#include "skin/controls/drawing_primitives.h"
+#include "skin/controls/window_helpers.h"
+#include "skin/window/close_effect.h"
+#include "skin/window/frame_renderer.h"
+#include "skin/window/skin_installation.h"
+#include "skin/window/skin_theme.h"
+#include "skin/window/skinned_window_record.h"
+#include "skin/window/title_bar_geometry.h"
+#include "skin/window/title_button_fade.h"
+
+namespace skin {
+namespace {
+
+// One message as the handlers see it. `previous` is read on entry, so that a message
+// that ends in the window's destruction can still be passed on.
+struct WindowMessage {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  WNDPROC previous;
+  int index;
+  SkinnedWindowRecord& record;
+};
+
+LRESULT passOn(const WindowMessage& m) {
+  if (m.previous) return CallWindowProcA(m.previous, m.window, m.message, m.wParam, m.lParam);
+  return DefWindowProcA(m.window, m.message, m.wParam, m.lParam);
+}
+
+POINT pointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+RECT clientRectOf(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return client;
+}
+
+bool hasClass(HWND window, const char* name) {
+  char actual[256] = {};
+  GetClassNameA(window, actual, sizeof actual);
+  return lstrcmpiA(actual, name) == 0;
+}
+
+bool contains(const PixelRect& r, POINT p) {
+  return p.x >= r.x && p.x < r.x + r.width && p.y >= r.y && p.y < r.y + r.height;
+}
+
+TitleBarGeometry geometryOf(const SkinnedWindowRecord& record, const RECT& client) {
+  return TitleBarGeometry{client.right - client.left, client.bottom - client.top, record.buttonStrip,
+                          record.captionHeight, record.resizable, frameMargin};
+}
+
+void paintButtons(int index, const ButtonPaints& paints) {
+  for (const ButtonPaint& paint : paints) paintTitleButton(index, paint.button, nullptr, false, paint.opacity);
+}
+
+void setTipText(SkinnedWindowRecord& record, int button, const char* text) {
+  record.titleButtons[button - 1].tipText = text;
+  if (record.tooltip) record.tooltip->setToolText(button, text);
+}
+
+bool scrollBarVisible(HWND control, LONG bar) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+}
+
+// The overlays paint themselves from the edit's scroll bars.
+void repaintScrollOverlays(SkinnedWindowRecord& record, HWND edit) {
+  const EditRecord* skinned = record.edits.at(record.edits.find(edit));
+  if (!skinned) return;
+  const auto repaint = [&](HWND overlay, LONG bar) {
+    if (overlay && scrollBarVisible(edit, bar)) RedrawWindow(overlay, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  };
+  repaint(skinned->verticalOverlay, OBJID_VSCROLL);
+  repaint(skinned->horizontalOverlay, OBJID_HSCROLL);
+}
+
+void invalidateVisibleListViews(SkinnedWindowRecord& record) {
+  for (const ListRecord& list : record.lists)
+    if (list.window && IsWindowVisible(list.window) && hasClass(list.window, "SysListView32"))
+      InvalidateRect(list.window, nullptr, TRUE);
+}
+
+// --- Handlers, one per message ---------------------------------------------------
+
+LRESULT onQuit(const WindowMessage& m) {
+  draw::stopGdiPlus();
+  return passOn(m);
+}
+
+LRESULT onClose(const WindowMessage& m) {
+  const int effect = m.record.closeEffect;
+  if (effect == shrinkAndFade || effect == pulseAndFade) playCloseEffect(m.window, effect);
+  return passOn(m);
+}
+
+LRESULT onNcDestroy(const WindowMessage& m) {
+  uninstallSkin(m.window);  // the record is gone from here on
+  KillTimer(m.window, fadeTimerId(m.window));
+  return passOn(m);
+}
+
+LRESULT onSizingOrMoving(const WindowMessage& m) {
+  (m.message == WM_SIZING ? m.record.sizing : m.record.moving) = true;
+  return passOn(m);
+}
+
+LRESULT onExitSizeMove(const WindowMessage& m) {
+  m.record.moving = false;
+  m.record.sizing = false;
+  return passOn(m);
+}
+
+LRESULT onShowWindow(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  if (m.wParam == TRUE && !r.hidden) {
+    {
+      const draw::PaintDC paint = draw::PaintDC::begin(m.window);
+      renderWindowFrame(m.index, std::optional<HDC>(nullptr));
+    }
+    r.shown = true;
+    r.frameDirty = false;
+  } else {
+    r.hidden = true;
+    r.shown = false;
+  }
+  return passOn(m);
+}
+
+LRESULT onEraseBackground(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  const HDC dc = reinterpret_cast<HDC>(m.wParam);
+  SetBkMode(dc, TRANSPARENT);
+  // While a render is due, the last picture stands in rather than a blank client area.
+  if (r.frameDirty && !r.sizing && r.windowImage && !r.shown && !r.erased) {
+    restoreFromWindowImage(m.window, false, true, dc);
+    r.erased = true;
+  }
+  return 1;
+}
+
+LRESULT onPaint(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  draw::PaintDC paint = draw::PaintDC::begin(m.window);
+  if (r.minimised) {
+    r.frameDirty = false;
+  } else if (r.frameDirty) {
+    renderWindowFrame(m.index, std::optional<HDC>(nullptr));
+    if (r.restoring) {
+      r.restoring = false;
+      invalidateVisibleListViews(r);
+    }
+    r.erased = false;
+    r.shown = false;
+  } else {
+    presentFrame(m.index, paint.get());
+    r.frameDirty = false;
+  }
+  paint.reset();
+  return DefWindowProcA(m.window, m.message, m.wParam, m.lParam);
+}
+
+LRESULT onMouseMove(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  if (!r.mouseTracking) {
+    TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, m.window, 1};
+    TrackMouseEvent(&track);
+  }
+  if (r.titleBar) {
+    if (pointInButtonStrip(m.index, m.lParam)) {
+      if (!r.hoverTimerOn) {
+        SetTimer(m.window, fadeTimerId(m.window), fadeTimerPeriod, nullptr);
+        r.hoverTimerOn = true;
+      }
+    } else {
+      r.hoverTimerOn = false;
+    }
+    const POINT p = pointOf(m.lParam);
+    const int hit = hitTitleButton(m.index, p.x, p.y);
+    pressedButton = hit;
+    paintButtons(m.index, hoverMovedTo(hoverOf(r), hit));
+    if (!r.maximised) setSizingCursor(m.index, m.lParam, clientRectOf(m.window));
+  }
+  return passOn(m);
+}
+
+LRESULT onMouseHover(const WindowMessage& m) {
+  m.record.mouseTracking = true;
+  return passOn(m);
+}
+
+LRESULT onMouseLeave(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  r.mouseTracking = false;
+  if (r.titleBar) paintButtons(m.index, hoverLeft(hoverOf(r)));
+  return passOn(m);
+}
+
+LRESULT onTimer(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  if (m.wParam == fadeTimerId(m.window)) {
+    paintButtons(m.index, advanceFades(hoverOf(r)));
+    // The timer runs while the mouse is over the strip or a fade-out is unfinished.
+    if ((!r.mouseTracking || !r.hoverTimerOn) && fadeOutFinished(r.fadeOut)) {
+      r.hoverTimerOn = false;
+      KillTimer(m.window, fadeTimerId(m.window));
+      r.hoveredButton = 0;
+      clearFades(hoverOf(r));
+    }
+  }
+  return passOn(m);
+}
+
+LRESULT onGetMinMaxInfo(const WindowMessage& m) {
+  const SkinnedWindowRecord& r = m.record;
+  if (auto* info = reinterpret_cast<MINMAXINFO*>(m.lParam)) {
+    info->ptMinTrackSize = POINT{r.minTrackWidth, r.minTrackHeight};
+    const SIZE largest = r.maximised ? workAreaSize() : SIZE{r.screenWidth, r.screenHeight};
+    info->ptMaxTrackSize = POINT{largest.cx, largest.cy};
+  }
+  return passOn(m);
+}
+
+// A borderless window maximised by the platform covers the whole screen; the skin
+// keeps the taskbar free.
+void fitMaximisedWindowToWorkArea(SkinnedWindowRecord& r) {
+  const RECT client = clientRectOf(r.window);
+  if (client.right != GetSystemMetrics(SM_CXSCREEN) || client.bottom != GetSystemMetrics(SM_CYSCREEN)) return;
+  r.maximised = true;
+  const SIZE area = workAreaSize();
+  RECT now{};
+  GetWindowRect(r.window, &now);
+  // Moving to where it already is would come back here for ever when the work area
+  // is the whole screen.
+  if (now.left == 0 && now.top == 0 && now.right == area.cx && now.bottom == area.cy) return;
+  SetWindowPos(r.window, nullptr, 0, 0, area.cx, area.cy, SWP_NOZORDER | SWP_NOOWNERZORDER);
+}
+
+LRESULT onWindowPosChanged(const WindowMessage& m) {
+  if (m.record.maximiseButton) fitMaximisedWindowToWorkArea(m.record);
+  layoutTitleButtons(m.index);
+  if (m.record.statusBarHeight > 0) layoutStatusBar(m.index);
+  return passOn(m);
+}
+
+LRESULT onSize(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  if (!r.minimised) markWindowImagesStale(m.window);
+  r.hoveredButton = 0;
+  if (firstSizePending) {
+    r.frameDirty = false;
+    firstSizePending = false;
+  } else {
+    r.frameDirty = true;
+  }
+  return passOn(m);
+}
+
+LRESULT onLeftButtonDown(const WindowMessage& m) {
+  m.record.fadeIn.button = 0;
+  if (m.record.titleBar) {
+    if (!m.record.maximised && !m.record.minimised) beginDragOrSize(m.index, m.lParam, clientRectOf(m.window));
+    // A drag or size loop has run in between: find the window again.
+    const int index = skinnedWindowIndex(m.window);
+    if (index == 0) return passOn(m);
+    const POINT p = pointOf(m.lParam);
+    const int hit = hitTitleButton(index, p.x, p.y);
+    pressedButton = hit;
+    if (hit > 0) paintTitleButton(index, hit, nullptr, true);
+  }
+  return passOn(m);
+}
+
+LRESULT onLeftButtonUp(const WindowMessage& m) {
+  const int button = pressedButton;
+  if (button > 0 && button <= static_cast<int>(m.record.titleButtons.size()) && m.record.titleBar) {
+    pressTitleButton(m.index, button);
+    if (!IsWindow(m.window)) return 0;  // closed by the button
+  }
+  return passOn(m);
+}
+
+LRESULT onLeftButtonDoubleClick(const WindowMessage& m) {
+  const SkinnedWindowRecord& r = m.record;
+  const POINT p = pointOf(m.lParam);
+  bool onStatusPart = false;
+  for (const PixelRect& part : r.statusPartRects) onStatusPart = onStatusPart || contains(part, p);
+  if (!onStatusPart && p.y <= r.captionHeight && r.resizable) {
+    const int button = maximiseButtonNumber(m.index);
+    if (button > 0) pressTitleButton(m.index, button);
+  }
+  return passOn(m);
+}
+
+LRESULT onSysCommand(const WindowMessage& m) {
+  SkinnedWindowRecord& r = m.record;
+  switch (m.wParam & 0xFFF0) {
+    case SC_MAXIMIZE:
+      r.maximised = true;
+      r.frameDirty = true;
+      break;
+    case SC_RESTORE:
+      r.frameDirty = true;
+      r.minimised = false;
+      break;
+    case SC_MINIMIZE:
+      r.frameDirty = true;
+      r.minimised = true;
+      break;
+  }
+  return passOn(m);
+}
+
+LRESULT onQueryOpen(const WindowMessage& m) {
+  m.record.minimised = false;
+  m.record.restoring = true;
+  return passOn(m);
+}
+
+LRESULT onActivate(const WindowMessage& m) {
+  // The high word says whether the window is minimised, not whether it is active.
+  m.record.active = LOWORD(m.wParam) != WA_INACTIVE;
+  return passOn(m);
+}
+
+LRESULT onActivateApp(const WindowMessage& m) {
+  if (m.wParam == 0) {
+    m.record.active = false;
+    trimMemory();
+  } else {
+    m.record.active = true;
+  }
+  return passOn(m);
+}
+
+LRESULT onSetText(const WindowMessage& m) {
+  if (m.record.showTitle && m.record.titleBar) {
+    const char* text = reinterpret_cast<const char*>(m.lParam);
+    paintCaptionTitle(m.index, nullptr, std::string(text ? text : ""));
+  }
+  return passOn(m);
+}
+
+LRESULT onDrawItem(const WindowMessage& m) {
+  if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) dispatchOwnerDraw(m.index, *item);
+  return passOn(m);
+}
+
+LRESULT onNotify(const WindowMessage& m) {
+  const auto* header = reinterpret_cast<const NMHDR*>(m.lParam);
+  if (header && (header->code == TVN_ITEMEXPANDINGA || header->code == TVN_ITEMEXPANDEDA))
+    InvalidateRect(header->hwndFrom, nullptr, TRUE);
+  return passOn(m);
+}
+
+bool translucentControlsOn() { return theme().skinControls && theme().translucentControls; }
+
+LRESULT onCommand(const WindowMessage& m) {
+  const HWND control = reinterpret_cast<HWND>(m.lParam);
+  if (control && translucentControlsOn()) {
+    const WORD code = HIWORD(m.wParam);
+    if (hasClass(control, "Edit")) {
+      if (code == EN_CHANGE || code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL)
+        InvalidateRect(control, nullptr, TRUE);
+      if (code == EN_CHANGE) repaintScrollOverlays(m.record, control);
+    } else if (hasClass(control, "ListBox")) {
+      if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, FALSE);
+    } else if (hasClass(control, "ComboBox")) {
+      if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) InvalidateRect(control, nullptr, FALSE);
+    }
+  }
+  return passOn(m);
+}
+
+// The window's picture under a white veil shows through the control.
+LRESULT translucentBrushAnswer(HDC dc, HWND control) {
+  SetTextColor(dc, props::textColour(control));
+  SetBkMode(dc, TRANSPARENT);
+  props::deleteColourObjects(control);
+  draw::OwnedBitmap background = makeTranslucentBackground(control);
+  draw::OwnedBrush brush(background ? CreatePatternBrush(background.get()) : nullptr);
+  props::replaceColourObjects(control, std::move(brush), std::move(background));
+  return reinterpret_cast<LRESULT>(props::colourBrush(control));
+}
+
+LRESULT nullBrushAnswer(HDC dc, HWND control) {
+  SetTextColor(dc, props::textColour(control));
+  SetBkMode(dc, TRANSPARENT);
+  props::replaceWithNullBrush(control);
+  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+}
+
+LRESULT onControlColour(const WindowMessage& m) {
+  if (!translucentControlsOn()) return passOn(m);
+  const HDC dc = reinterpret_cast<HDC>(m.wParam);
+  const HWND control = reinterpret_cast<HWND>(m.lParam);
+  switch (m.message) {
+    case WM_CTLCOLOREDIT:
+      if (hasClass(GetParent(control), "ComboBox")) return passOn(m);
+      return translucentBrushAnswer(dc, control);
+    case WM_CTLCOLORSTATIC:
+      return translucentBrushAnswer(dc, control);
+    case WM_CTLCOLORLISTBOX:
+      if (!hasClass(control, "ListBox") || isOwnerDrawnListBox(control)) return passOn(m);
+      return nullBrushAnswer(dc, control);
+    case WM_CTLCOLORBTN:
+      return nullBrushAnswer(dc, control);
+  }
+  return passOn(m);
+}
+
+}  // namespace
+
+LRESULT CALLBACK skinnedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC previous = props::previousProcedure(window);
+  const int index = props::recordIndex(window);
+  SkinnedWindowRecord* record = skinnedWindowAt(index);
+  if (!record || record->window != window) {
+    return previous ? CallWindowProcA(previous, window, message, wParam, lParam)
+                    : DefWindowProcA(window, message, wParam, lParam);
+  }
+  const WindowMessage m{window, message, wParam, lParam, previous, index, *record};
+  switch (message) {
+    case WM_QUIT: return onQuit(m);
+    case WM_CLOSE: return onClose(m);
+    case WM_NCDESTROY: return onNcDestroy(m);
+    case WM_SIZING:
+    case WM_MOVING: return onSizingOrMoving(m);
+    case WM_EXITSIZEMOVE: return onExitSizeMove(m);
+    case WM_SHOWWINDOW: return onShowWindow(m);
+    case WM_ERASEBKGND: return onEraseBackground(m);
+    case WM_PAINT: return onPaint(m);
+    case WM_MOUSEMOVE: return onMouseMove(m);
+    case WM_MOUSEHOVER: return onMouseHover(m);
+    case WM_MOUSELEAVE: return onMouseLeave(m);
+    case WM_TIMER: return onTimer(m);
+    case WM_GETMINMAXINFO: return onGetMinMaxInfo(m);
+    case WM_WINDOWPOSCHANGED: return onWindowPosChanged(m);
+    case WM_SIZE: return onSize(m);
+    case WM_LBUTTONDOWN: return onLeftButtonDown(m);
+    case WM_LBUTTONUP: return onLeftButtonUp(m);
+    case WM_LBUTTONDBLCLK: return onLeftButtonDoubleClick(m);
+    case WM_SYSCOMMAND: return onSysCommand(m);
+    case WM_QUERYOPEN: return onQueryOpen(m);
+    case WM_ACTIVATE: return onActivate(m);
+    case WM_ACTIVATEAPP: return onActivateApp(m);
+    case WM_SETTEXT: return onSetText(m);
+    case WM_DRAWITEM: return onDrawItem(m);
+    case WM_NOTIFY: return onNotify(m);
+    case WM_COMMAND: return onCommand(m);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC: return onControlColour(m);
+    default: return passOn(m);
+  }
+}
+
+bool pointInButtonStrip(int windowIndex, LPARAM point) {
+  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record) return false;
+  const POINT p = pointOf(point);
+  return pointInButtonStrip(p.x, p.y, record->buttonStrip);
+}
+
+int hitTitleButton(int windowIndex, int x, int y) {
+  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  return record ? hitTitleButton(x, y, record->buttonStrip, record->titleButtons) : 0;
+}
+
+void setSizingCursor(int windowIndex, LPARAM point, const RECT& client) {
+  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record) return;
+  const POINT p = pointOf(point);
+  const SizingZone zone = cursorZoneAt(p.x, p.y, geometryOf(*record, client));
+  if (zone != SizingZone::none) SetCursor(LoadCursorA(nullptr, sizingCursor(zone)));
+}
+
+void beginDragOrSize(int windowIndex, LPARAM point, const RECT& client) {
+  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record) return;
+  POINT p = pointOf(point);
+  const PressChoice choice = choosePressAction(p.x, p.y, geometryOf(*record, client));
+  if (choice.action == PressAction::nothing) return;
+  const HWND window = record->window;
+  ClientToScreen(window, &p);
+  const LPARAM screenPoint = MAKELPARAM(p.x, p.y);
+  if (choice.action == PressAction::captionDrag) {
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, screenPoint);
+    return;
+  }
+  SetCursor(LoadCursorA(nullptr, sizingCursor(choice.zone)));
+  record->frameDirty = true;
+  SendMessageA(window, WM_SYSCOMMAND, sizingCommand(choice.zone), screenPoint);
+}
+
+void pressTitleButton(int windowIndex, int button) {
+  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || button < 1 || button > static_cast<int>(record->titleButtons.size())) return;
+  SkinnedWindowRecord& r = *record;
+  // Each command is sent last: closing destroys the record.
+  switch (r.titleButtons[button - 1].kind) {
+    case closeKind:
+      SendMessageA(r.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+    case maximiseKind:
+      r.frameDirty = true;
+      r.minimised = false;
+      if (r.maximised) {
+        r.maximised = false;
+        setTipText(r, button, "最大化");
+        SendMessageA(r.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else {
+        r.maximised = true;
+        setTipText(r, button, "还原");
+        SendMessageA(r.window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      }
+      break;
+    case minimiseKind:
+      r.minimised = true;
+      SendMessageA(r.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    default:  // main menu and help have no action of their own
+      break;
+  }
+}
+
+int maximiseButtonNumber(int windowIndex) {
+  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record) return 0;
+  for (size_t i = 0; i < record->titleButtons.size(); ++i)
+    if (record->titleButtons[i].kind == maximiseKind) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+SIZE workAreaSize() { return workAreaFromMetrics(currentScreenMetrics()); }
+
+}  // namespace skin
