@@ -1,12 +1,13 @@
-// Install steps and the owner-draw dispatch of kinds being written now; each moves to
-// its own skin's file when that skin lands.
+// Install steps and painters of kinds being written now; each moves to its own skin's
+// file when that skin lands.
+#include "skin/controls/button_skin.h"
 #include "skin/controls/control_installs.h"
+#include "skin/controls/edit_skin.h"
 
 namespace skin {
 
-void skinPushButtons(int, HWND) {}
-void skinEditAndComboBoxes(int, HWND) {}
-void skinDialogStatics(int, HWND, int, int) {}
-void dispatchOwnerDraw(int, const DRAWITEMSTRUCT&) {}
+void skinComboBoxes(int, HWND) {}
+void paintCheckBox(HWND, UINT) {}
+void paintRadioButton(HWND, UINT) {}
 
 }  // namespace skin

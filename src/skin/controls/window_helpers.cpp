@@ -134,4 +134,10 @@ bool isOwnerDrawnListBox(HWND window) {
   return (GetWindowLongA(window, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
 }
 
+bool isWindowOfClass(HWND window, const char* className) {
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
 }  // namespace skin

@@ -22,5 +22,7 @@ void restoreFromWindowImage(HWND window, bool useControlKeys, bool excludeUnskin
 // Marks every kept control picture of a skinned window stale and invalidates its children.
 void markWindowImagesStale(HWND window);
 bool isOwnerDrawnListBox(HWND window);
+// Whether the window's class has this name, compared without case ("Edit", "EDIT").
+bool isWindowOfClass(HWND window, const char* className);
 
 }  // namespace skin

@@ -32,7 +32,7 @@ inline Rgb rgbOf(std::uint32_t pixel) {
           static_cast<int>(pixel & 0xFF)};
 }
 
-inline testing::AssertionResult near(Rgb actual, Rgb expected, int tolerance) {
+inline testing::AssertionResult closeTo(Rgb actual, Rgb expected, int tolerance) {
   if (std::abs(actual.r - expected.r) <= tolerance && std::abs(actual.g - expected.g) <= tolerance &&
       std::abs(actual.b - expected.b) <= tolerance)
     return testing::AssertionSuccess();

@@ -1,0 +1,294 @@
+#include "skin/controls/edit_skin.h"
+
+#include "draw/gdi_handles.h"
+#include "skin/controls/canvas.h"
+#include "skin/controls/control_framework.h"
+#include "skin/controls/control_geometry.h"
+#include "skin/controls/control_installs.h"
+#include "skin/controls/drawing_primitives.h"
+#include "skin/controls/scroll_overlay.h"
+#include "skin/controls/window_helpers.h"
+#include "skin/window/skin_theme.h"
+
+namespace skin {
+namespace {
+
+constexpr COLORREF white = 0xFFFFFF;
+constexpr COLORREF black = 0x000000;
+// Pixels of this colour in a frame picture leave windowImage as it is.
+constexpr COLORREF frameKeyColour = 0xFF00FF;
+constexpr DWORD scrollStyles = WS_VSCROLL | WS_HSCROLL;
+constexpr HoverRule editHoverRule{.compareParent = true};
+
+EditRecord* editRecordOf(HWND edit) { return lookUpControl(edit, &SkinnedWindowRecord::edits).record; }
+
+LONG styleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+bool hasScrollStyle(HWND edit) { return (styleOf(edit) & scrollStyles) != 0; }
+bool translucent() { return theme().translucentControls; }
+void invalidateWhole(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
+
+SIZE windowSize(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void fillEditRecord(EditRecord& record, HWND edit) {
+  const LONG style = styleOf(edit);
+  const bool visible = (style & WS_VISIBLE) != 0;
+  record.verticalParts = {};
+  record.horizontalParts = {};
+  if (style & WS_VSCROLL) record.verticalOverlay = createScrollOverlay(edit, ScrollDirection::vertical, visible);
+  if (style & WS_HSCROLL) record.horizontalOverlay = createScrollOverlay(edit, ScrollDirection::horizontal, visible);
+  props::setTextColour(edit, 0);
+}
+
+void repaintOverlay(HWND edit, ScrollDirection direction, int hotPart = noScrollPart) {
+  paintScrollBar(findScrolledControl(edit), direction, hotPart);
+}
+
+// The overlays live with the parent; once their edit box is gone they would only
+// cover the parent with a stale picture.
+void retireOverlays(const EditRecord& record) {
+  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
+    if (!overlay || !IsWindow(overlay)) continue;
+    ShowWindow(overlay, SW_HIDE);
+    PostMessageA(overlay, WM_CLOSE, 0, 0);
+  }
+}
+
+// --- editSkinProc's handlers -------------------------------------------------------
+
+struct EditMessage {
+  HWND edit;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  EditRecord& record;
+};
+
+LRESULT forward(const EditMessage& m) { return forwardMessage(m.edit, m.message, m.wParam, m.lParam); }
+
+LRESULT onDestroy(const EditMessage& m) {
+  props::deleteColourObjects(m.edit);
+  retireOverlays(m.record);
+  return forward(m);
+}
+
+LRESULT onMove(const EditMessage& m) {
+  if (translucent()) invalidateWhole(m.edit);
+  placeScrollOverlays(m.edit);
+  return forward(m);
+}
+
+LRESULT onSetFocus(const EditMessage& m) {
+  m.record.focused = true;
+  return forward(m);
+}
+
+LRESULT onKillFocus(const EditMessage& m) {
+  m.record.focused = false;
+  // The edit of a combo box is not repainted by an invalidation of its own.
+  if (isWindowOfClass(GetParent(m.edit), "ComboBox")) paintEditFrame(m.edit, false, false);
+  else invalidateWhole(m.edit);
+  return forward(m);
+}
+
+// Overlays are repainted after the platform has handled the message, so that they show
+// the scroll position it leaves behind and cover what the native bar drew meanwhile.
+LRESULT forwardThenRepaintOverlays(const EditMessage& m) {
+  const LRESULT result = forward(m);
+  repaintEditOverlays(m.edit);
+  return result;
+}
+
+LRESULT onPaint(const EditMessage& m) {
+  paintEditFrame(m.edit);
+  return forward(m);
+}
+
+LRESULT onEraseBackground(const EditMessage& m) {
+  if (!translucent()) return forward(m);
+  const HDC dc = reinterpret_cast<HDC>(m.wParam);
+  SetBkMode(dc, TRANSPARENT);
+  paintEditBackground(m.edit, dc, true);
+  return 1;
+}
+
+LRESULT onPlacementChange(const EditMessage& m) {
+  placeScrollOverlays(m.edit);
+  return forward(m);
+}
+
+// The skin draws the whole frame; the platform's default would draw its own edge and
+// scroll bars over it, so it is not called.
+LRESULT onNcPaint(const EditMessage& m) {
+  paintEditFrame(m.edit);
+  if (hasScrollStyle(m.edit)) repaintEditOverlays(m.edit);
+  return 0;
+}
+
+LRESULT onNcMouseMove(const EditMessage& m) {
+  const ScrolledControl scrolled = findScrolledControl(m.edit);
+  for (const ScrollDirection direction : {ScrollDirection::vertical, ScrollDirection::horizontal})
+    if (scrolled.bar(direction).overlay)
+      paintScrollBar(scrolled, direction, hitTestScrollBar(scrolled, direction, m.lParam));
+  return forward(m);
+}
+
+LRESULT onKeyDown(const EditMessage& m) {
+  if (translucent() && !hasScrollStyle(m.edit)) invalidateWhole(m.edit);
+  return forwardThenRepaintOverlays(m);
+}
+
+LRESULT onScroll(const EditMessage& m) {
+  if (translucent()) invalidateWhole(m.edit);
+  const LRESULT result = forward(m);
+  repaintOverlay(m.edit, m.message == WM_VSCROLL ? ScrollDirection::vertical : ScrollDirection::horizontal);
+  return result;
+}
+
+LRESULT onMouseMove(const EditMessage& m) {
+  hoverStart(m.edit, editHotKind, [&] { paintEditFrame(m.edit, std::nullopt, true); }, editHoverRule);
+  if (m.record.mouseDown) {
+    // Selecting by dragging: the text moves under a transparent background.
+    if (!hasScrollStyle(m.edit)) invalidateWhole(m.edit);
+    repaintEditOverlays(m.edit);
+  }
+  return forward(m);
+}
+
+LRESULT onLeftDown(const EditMessage& m) {
+  m.record.mouseDown = true;
+  if (translucent() && !hasScrollStyle(m.edit)) invalidateWhole(m.edit);
+  return forward(m);
+}
+
+LRESULT onLeftUp(const EditMessage& m) {
+  m.record.mouseDown = false;
+  return forward(m);
+}
+
+LRESULT onMouseLeave(const EditMessage& m) {
+  hoverEnd(m.edit, [&] { paintEditFrame(m.edit, m.record.focused, false); });
+  return forward(m);
+}
+
+}  // namespace
+
+void skinEditBoxes(int windowIndex, HWND container) {
+  installControls(
+      windowIndex, container, "Edit", &SkinnedWindowRecord::edits, editSkinProc, [](HWND) { return true; },
+      fillEditRecord);
+}
+
+void skinEditAndComboBoxes(int windowIndex, HWND container) {
+  skinEditBoxes(windowIndex, container);
+  skinComboBoxes(windowIndex, container);
+}
+
+LRESULT CALLBACK editSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  EditRecord* record = editRecordOf(edit);
+  if (!record) return forwardMessage(edit, message, wParam, lParam);
+  const EditMessage m{edit, message, wParam, lParam, *record};
+  switch (message) {
+    case WM_DESTROY: return onDestroy(m);
+    case WM_MOVE: return onMove(m);
+    case WM_SETFOCUS: return onSetFocus(m);
+    case WM_KILLFOCUS: return onKillFocus(m);
+    case WM_SETTEXT: return forwardThenRepaintOverlays(m);
+    case WM_PAINT: return onPaint(m);
+    case WM_ERASEBKGND: return onEraseBackground(m);
+    case WM_SHOWWINDOW:
+    case WM_GETMINMAXINFO:
+    case WM_WINDOWPOSCHANGED: return onPlacementChange(m);
+    case WM_WINDOWPOSCHANGING: notifyPositionChanging(edit); return forward(m);
+    case WM_NCPAINT: return onNcPaint(m);
+    case WM_NCMOUSEMOVE: return onNcMouseMove(m);
+    case WM_NCLBUTTONDOWN: return forwardThenRepaintOverlays(m);
+    case WM_KEYDOWN: return onKeyDown(m);
+    case WM_HSCROLL:
+    case WM_VSCROLL: return onScroll(m);
+    case WM_MOUSEMOVE: return onMouseMove(m);
+    case WM_LBUTTONDOWN: return onLeftDown(m);
+    case WM_LBUTTONUP: return onLeftUp(m);
+    case WM_MOUSEWHEEL: return forwardThenRepaintOverlays(m);
+    case WM_MOUSELEAVE: return onMouseLeave(m);
+    default: return forward(m);
+  }
+}
+
+void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<bool> hotValue) {
+  const EditRecord* record = editRecordOf(edit);
+  if (!record) return;
+  const bool focused = focusedValue.value_or(record->focused);
+  const bool hot = hotValue.value_or(record->hot);
+  const SIZE size = windowSize(edit);
+  const RECT client = clientRectInWindow(edit);
+  ControlCanvas canvas(edit, RECT{0, 0, size.cx, size.cy});
+  if (!canvas) return;
+
+  draw::DrawingSurface& g = canvas.surface();
+  const auto f = [](LONG value) { return static_cast<float>(value); };
+  g.setClipRect(0, 0, f(size.cx), f(size.cy), 0);
+  g.setClipRect(f(client.left), f(client.top), f(client.right - client.left), f(client.bottom - client.top), 3);
+  if (translucent())
+    g.fillRectangle(draw::DrawingSolidBrush(toArgb(white, theme().controlAlpha)), 0, 0, f(size.cx), f(size.cy));
+  else
+    g.clear(toArgb(white, 255));
+  if (borderKind(edit) != 0) drawEditBorder(edit, focused, hot, g);
+  canvas.finishDrawing();
+
+  {
+    const draw::WindowDC dc = draw::WindowDC::whole(edit);
+    if (dc) {
+      ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+      canvas.copyTo(dc.get());
+    }
+  }
+  // Only the ring goes into windowImage: the client part there is the text's own.
+  const draw::OwnedBrush key(CreateSolidBrush(frameKeyColour));
+  FillRect(canvas.dc(), &client, key.get());
+  canvas.commitFrame(frameKeyColour);
+}
+
+void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics) {
+  const SIZE size = windowSize(edit);
+  const float right = static_cast<float>(size.cx - 1);
+  const float bottom = static_cast<float>(size.cy - 1);
+  const COLORREF accent = theme().themeColour;
+  const auto stroke = [&](draw::Argb colour, float inset) {
+    graphics.drawRectangle(draw::DrawingPen(colour, 1.0f), inset, inset, right - 2 * inset, bottom - 2 * inset);
+  };
+  // A plain WS_BORDER frame has no room for the double hot frame.
+  if (hot && borderKind(edit) == 2) {
+    stroke(toArgb(white, 60), 0);
+    stroke(toArgb(accent, 90), 0);
+    stroke(toArgb(accent, 180), 1);
+  } else {
+    stroke(focused ? toArgb(accent, 180) : toArgb(black, 80), 0);
+  }
+}
+
+void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {
+  const RECT area = clientRectInWindow(edit);
+  ControlCanvas canvas(edit, area);
+  if (!canvas) return;
+  canvas.surface().fillRectangle(draw::DrawingSolidBrush(toArgb(white, theme().controlAlpha)), 0, 0,
+                                 static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
+  if (toGivenDc) {
+    canvas.copyTo(dc);
+    return;
+  }
+  const draw::WindowDC windowDc = draw::WindowDC::whole(edit);
+  if (windowDc) canvas.copyTo(windowDc.get(), area.left, area.top);
+}
+
+void repaintEditOverlays(HWND edit) {
+  const LONG style = styleOf(edit);
+  const ScrolledControl scrolled = findScrolledControl(edit);
+  if (scrolled.vertical.overlay && (style & WS_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, 0);
+  if (scrolled.horizontal.overlay && (style & WS_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, 0);
+}
+
+}  // namespace skin

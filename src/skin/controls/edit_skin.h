@@ -1,0 +1,38 @@
+#pragma once
+// The edit box skin: the platform keeps the editing, the skin draws a one-pixel frame
+// over the non-client edge (black, the theme colour with focus, doubled on hover for
+// the edge styles), a translucent client background when translucent controls are on,
+// and scroll-bar overlays over the native bars. skinEditAndComboBoxes (declared with
+// the other installs) runs skinEditBoxes and then the combo box half.
+
+#include <windows.h>
+
+#include <optional>
+
+#include "draw/drawing.h"
+
+namespace skin {
+
+// Every "Edit" child of container: registered, sub-classed, overlays for the scroll
+// styles it has, and "Kj_Ztys" 0 (black text).
+void skinEditBoxes(int windowIndex, HWND container);
+// The combo boxes of container, and the edit inside each; from the combo box skin.
+void skinComboBoxes(int windowIndex, HWND container);
+
+LRESULT CALLBACK editSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Paints the frame ring (the window rectangle less the client area) onto the edit's
+// window and into windowImage. A value not given is taken from the record.
+void paintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt, std::optional<bool> hot = std::nullopt);
+
+// The frame's strokes, on a surface of the edit's window size.
+void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics);
+
+// The translucent client background: onto dc at (0, 0) when toGivenDc, else onto the
+// edit's window device context at the client area's place.
+void paintEditBackground(HWND edit, HDC dc, bool toGivenDc);
+
+// Repaints each overlay whose scroll style the edit still has, with no part hot.
+void repaintEditOverlays(HWND edit);
+
+}  // namespace skin

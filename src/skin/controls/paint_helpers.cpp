@@ -1,0 +1,31 @@
+#include "skin/controls/paint_helpers.h"
+
+#include "skin/controls/drawing_primitives.h"
+
+namespace skin {
+
+draw::DrawingPath roundedRectPath(float x, float y, float w, float h, int d) {
+  draw::DrawingPath path;
+  path.create();
+  addRoundedRect(path, x, y, w, h, d);
+  return path;
+}
+
+draw::DrawingFontFamily fontFamilyOrFallback(const std::string& name) {
+  draw::DrawingFontFamily family(name);
+  if (!family) family.createGenericSansSerif();
+  return family;
+}
+
+void fillWithGradient(draw::DrawingSurface& surface, const draw::DrawingPath& shape, draw::PointF from,
+                      draw::PointF to, draw::Argb fromColour, draw::Argb toColour) {
+  const draw::DrawingLinearBrush brush(from, to, fromColour, toColour);
+  surface.fillPath(brush, shape);
+}
+
+void outline(draw::DrawingSurface& surface, const draw::DrawingPath& shape, draw::Argb colour) {
+  const draw::DrawingPen pen(colour, 1.0f);
+  surface.drawPath(pen, shape);
+}
+
+}  // namespace skin
