@@ -10,6 +10,7 @@
 #include "skin/controls/control_installs.h"
 #include "skin/controls/control_properties.h"
 #include "skin/controls/drawing_primitives.h"
+#include "skin/controls/scroll_overlay.h"
 #include "skin/controls/window_helpers.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/frame_renderer.h"
@@ -47,12 +48,6 @@ RECT clientRectOf(HWND window) {
   return client;
 }
 
-bool hasClass(HWND window, const char* name) {
-  char actual[256] = {};
-  GetClassNameA(window, actual, sizeof actual);
-  return lstrcmpiA(actual, name) == 0;
-}
-
 bool contains(const PixelRect& r, POINT p) {
   return p.x >= r.x && p.x < r.x + r.width && p.y >= r.y && p.y < r.y + r.height;
 }
@@ -77,20 +72,17 @@ bool scrollBarVisible(HWND control, LONG bar) {
   return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
 }
 
-// The overlays paint themselves from the edit's scroll bars.
-void repaintScrollOverlays(SkinnedWindowRecord& record, HWND edit) {
-  const EditRecord* skinned = record.edits.at(record.edits.find(edit));
-  if (!skinned) return;
-  const auto repaint = [&](HWND overlay, LONG bar) {
-    if (overlay && scrollBarVisible(edit, bar)) RedrawWindow(overlay, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  };
-  repaint(skinned->verticalOverlay, OBJID_VSCROLL);
-  repaint(skinned->horizontalOverlay, OBJID_HSCROLL);
+// A change of text can move the thumbs of the edit's visible scroll bars.
+void repaintScrollOverlays(HWND edit) {
+  const ScrolledControl scrolled = findScrolledControl(edit);
+  if (!scrolled) return;
+  if (scrollBarVisible(edit, OBJID_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, noScrollPart);
+  if (scrollBarVisible(edit, OBJID_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, noScrollPart);
 }
 
 void invalidateVisibleListViews(SkinnedWindowRecord& record) {
   for (const ListRecord& list : record.lists)
-    if (list.window && IsWindowVisible(list.window) && hasClass(list.window, "SysListView32"))
+    if (list.window && IsWindowVisible(list.window) && isWindowOfClass(list.window, "SysListView32"))
       InvalidateRect(list.window, nullptr, TRUE);
 }
 
@@ -372,13 +364,13 @@ LRESULT onCommand(const WindowMessage& m) {
   const HWND control = reinterpret_cast<HWND>(m.lParam);
   if (control && translucentControlsOn()) {
     const WORD code = HIWORD(m.wParam);
-    if (hasClass(control, "Edit")) {
+    if (isWindowOfClass(control, "Edit")) {
       if (code == EN_CHANGE || code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL)
         InvalidateRect(control, nullptr, TRUE);
-      if (code == EN_CHANGE) repaintScrollOverlays(m.record, control);
-    } else if (hasClass(control, "ListBox")) {
+      if (code == EN_CHANGE) repaintScrollOverlays(control);
+    } else if (isWindowOfClass(control, "ListBox")) {
       if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, FALSE);
-    } else if (hasClass(control, "ComboBox")) {
+    } else if (isWindowOfClass(control, "ComboBox")) {
       if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) InvalidateRect(control, nullptr, FALSE);
     }
   }
@@ -409,12 +401,12 @@ LRESULT onControlColour(const WindowMessage& m) {
   const HWND control = reinterpret_cast<HWND>(m.lParam);
   switch (m.message) {
     case WM_CTLCOLOREDIT:
-      if (hasClass(GetParent(control), "ComboBox")) return passOn(m);
+      if (isWindowOfClass(GetParent(control), "ComboBox")) return passOn(m);
       return translucentBrushAnswer(dc, control);
     case WM_CTLCOLORSTATIC:
       return translucentBrushAnswer(dc, control);
     case WM_CTLCOLORLISTBOX:
-      if (!hasClass(control, "ListBox") || isOwnerDrawnListBox(control)) return passOn(m);
+      if (!isWindowOfClass(control, "ListBox") || isOwnerDrawnListBox(control)) return passOn(m);
       return nullBrushAnswer(dc, control);
     case WM_CTLCOLORBTN:
       return nullBrushAnswer(dc, control);

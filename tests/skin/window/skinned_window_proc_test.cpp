@@ -364,6 +364,30 @@ TEST_F(SkinnedWindowProcTest, NotificationsOfTranslucentControlsInvalidateThem) 
   }
 }
 
+TEST_F(SkinnedWindowProcTest, ATextChangeRepaintsTheScrollBarOverlayOfTheEdit) {
+  setSkinSwitches(1, 100);
+  const HWND window = popup(WS_MINIMIZEBOX);
+  const HWND edit = CreateWindowExA(0, "Edit", "one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix",
+                                    WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 10, 40, 150, 60, window,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  const EditRecord* skinned = recordOf(window).edits.at(1);
+  ASSERT_NE(skinned, nullptr);
+  const HWND overlay = skinned->verticalOverlay;
+  ASSERT_NE(overlay, nullptr);
+  RECT area{};
+  GetClientRect(overlay, &area);
+  const HDC dc = GetDC(overlay);
+  PatBlt(dc, 0, 0, area.right, area.bottom, BLACKNESS);
+  ReleaseDC(overlay, dc);
+  ASSERT_EQ(screenPixel(overlay, area.right / 2, area.bottom / 2), 0u);
+
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(1, EN_CHANGE), reinterpret_cast<LPARAM>(edit));
+  EXPECT_NE(screenPixel(overlay, area.right / 2, area.bottom / 2), 0u);
+}
+
 TEST_F(SkinnedWindowProcTest, OnlyTheFirstSizeMessageOfTheProcessLeavesTheFrameClean) {
   const HWND window = shownWindow();
   firstSizePending = true;
