@@ -8,6 +8,7 @@
 #include <string>
 
 #include "draw/drawing.h"
+#include "skin/window/skinned_window_record.h"
 
 namespace skin {
 
@@ -27,5 +28,20 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
                       int opacity = 0);
 // Copies a rectangle of the caption cache back into backgroundImage.
 void restoreBackgroundRect(int windowIndex, const RECT& rect);
+
+// One status-bar part (1-based); without a surface it draws into backgroundImage and
+// copies the part to the window.
+void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface = nullptr);
+// Drops the background picture kept placed at the client size, so that the next
+// render decodes and places it again.
+void discardKeptPicture(int windowIndex);
+
+// Where a picture of pw x ph goes in a client area of cw x ch by placement mode.
+draw::RectF pictureDestination(int mode, int pictureWidth, int pictureHeight, int clientWidth, int clientHeight);
+// The area (left, top, right, bottom) a repaint of title button `button` (1-based)
+// restores, draws and copies to the window; empty for no such button.
+RECT titleButtonRect(const SkinnedWindowRecord& record, int button);
+// The area the icon and title are drawn in: up to the button strip, inside the caption.
+RECT captionTitleRect(const SkinnedWindowRecord& record, int clientWidth);
 
 }  // namespace skin

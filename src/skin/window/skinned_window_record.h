@@ -14,6 +14,7 @@
 #include "draw/tool_tip_helper.h"
 #include "skin/controls/control_records.h"
 #include "skin/controls/control_registry.h"
+#include "skin/window/frame_cache.h"
 #include "skin/window/offscreen_image.h"
 
 namespace skin {
@@ -138,6 +139,7 @@ struct SkinnedWindowRecord {
   bool closeHot = false;           // skinned message boxes: close button drawn hot
   int frameWidth = 0;              // client size at installation, then at every full render
   int frameHeight = 0;
+  FrameCache frameCache;           // decoded pictures kept between renders
 };
 
 using SkinnedWindowList = std::vector<std::unique_ptr<SkinnedWindowRecord>>;

@@ -1,0 +1,537 @@
+#include "skin/window/frame_renderer.h"
+
+#include <algorithm>
+#include <cstring>
+#include <span>
+#include <vector>
+
+#include "draw/gdi_handles.h"
+#include "skin/controls/control_properties.h"
+#include "skin/controls/drawing_primitives.h"
+#include "skin/controls/window_helpers.h"
+#include "skin/window/skin_installation.h"
+#include "skin/window/skin_theme.h"
+
+namespace skin {
+namespace {
+
+constexpr COLORREF black = 0x000000;
+constexpr COLORREF white = 0xFFFFFF;
+constexpr COLORREF closeRed = 0x0000FF;
+constexpr int smoothingAntiAlias = 4;
+constexpr int noWrap = 0x1000;
+constexpr int wrapTileFlipXY = 3;
+constexpr int closeCorner = 5;     // the close button's rounded top-right corner
+constexpr int buttonCorner = 5;    // the other buttons' rounded top corners
+constexpr int titleAreaHeight = 42;
+constexpr int iconSize = 17;
+constexpr size_t keptGlyphLimit = 16;
+
+float f(int value) { return static_cast<float>(value); }
+
+RECT rectOfSize(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }
+
+RECT intersection(const RECT& a, const RECT& b) {
+  RECT result{};
+  IntersectRect(&result, &a, &b);
+  return result;
+}
+
+RECT boundsOf(const OffscreenImage& image) { return RECT{0, 0, image.width(), image.height()}; }
+
+// Copies rect of `from` to the same place in `to`, or with the source moved by origin.
+void copyRect(HDC to, HDC from, const RECT& rect, POINT sourceOrigin = {0, 0}) {
+  if (IsRectEmpty(&rect)) return;
+  BitBlt(to, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, from,
+         rect.left - sourceOrigin.x, rect.top - sourceOrigin.y, SRCCOPY);
+}
+
+bool ensureSize(OffscreenImage& image, int width, int height) {
+  if (image && image.width() == width && image.height() == height) return true;
+  return image.resize(width, height);
+}
+
+// FNV-1a: tells a changed picture from the one that was placed.
+std::uint64_t pictureHash(std::span<const std::uint8_t> bytes) {
+  std::uint64_t hash = 0xCBF29CE484222325ull;
+  for (const std::uint8_t byte : bytes) {
+    hash ^= byte;
+    hash *= 0x100000001B3ull;
+  }
+  return hash;
+}
+
+// Mirrored beyond its ends: a tiled gradient would start over on the row where it
+// ends, and a shape whose bottom edge lies there would get a line of the first colour.
+draw::DrawingLinearBrush verticalGradient(float top, float bottom, draw::Argb from, draw::Argb to) {
+  draw::DrawingLinearBrush brush;
+  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, wrapTileFlipXY);
+  return brush;
+}
+
+// The decoded picture of these bytes, decoded on first use; null when they do not decode.
+const draw::DrawingBitmap* decodedPicture(FrameCache& cache, const std::vector<std::uint8_t>& bytes) {
+  if (bytes.empty()) return nullptr;
+  for (const DecodedPicture& kept : cache.glyphs)
+    if (kept.bytes == bytes) return kept.bitmap ? &kept.bitmap : nullptr;
+  if (cache.glyphs.size() >= keptGlyphLimit) cache.glyphs.clear();
+  cache.glyphs.push_back(DecodedPicture{bytes, draw::DrawingBitmap::fromBytes(bytes)});
+  const DecodedPicture& added = cache.glyphs.back();
+  return added.bitmap ? &added.bitmap : nullptr;
+}
+
+const draw::DrawingBitmap* iconPicture(FrameCache& cache, HICON icon) {
+  if (!icon) return nullptr;
+  if (cache.icon != icon) {
+    cache.iconBitmap.createFromHicon(icon);
+    cache.icon = icon;
+  }
+  return cache.iconBitmap ? &cache.iconBitmap : nullptr;
+}
+
+// Copies a rectangle of backgroundImage to the window, sparing its visible children.
+void copyToWindow(const SkinnedWindowRecord& record, const RECT& rect) {
+  const RECT visible = intersection(rect, boundsOf(record.backgroundImage));
+  if (IsRectEmpty(&visible)) return;
+  draw::WindowDC dc(record.window, getClippedDC(record.window));
+  if (dc) copyRect(dc.get(), record.backgroundImage.dc(), visible);
+}
+
+// A rectangle with only its top-right corner rounded: the close button's shape.
+void addTopRightRoundedRect(draw::DrawingPath& path, int x, int y, int w, int h, int d) {
+  path.addLine(f(x), f(y + h), f(x), f(y));
+  path.addLine(f(x), f(y), f(x + w - d), f(y));
+  path.addArc(f(x + w - d), f(y), f(d), f(d), 270, 90);
+  path.addLine(f(x + w), f(y + d), f(x + w), f(y + h));
+  path.closeFigure();
+}
+
+draw::DrawingPath hoverShape(int kind, int x, int y, int w, int h) {
+  draw::DrawingPath path;
+  path.create();
+  if (kind == closeKind)
+    addTopRightRoundedRect(path, x, y, w, h, closeCorner);
+  else
+    addTopRoundedOutline(path, x, y, w, h, buttonCorner);
+  return path;
+}
+
+const std::vector<std::uint8_t>& glyphBytes(const SkinnedWindowRecord& record, const TitleButton& button) {
+  if (button.kind == maximiseKind && record.maximised && !button.altImage.empty()) return button.altImage;
+  return button.image;
+}
+
+struct BackgroundSource {
+  const std::vector<std::uint8_t>& picture;
+  int mode;
+  COLORREF baseColour;
+};
+
+// A window's own picture wins over the theme's, and brings its own colour and mode.
+BackgroundSource backgroundOf(const SkinnedWindowRecord& record) {
+  if (!record.ownPicture.empty()) return {record.ownPicture, record.ownPictureMode, record.ownBaseColour};
+  const SkinTheme& t = theme();
+  return {t.backgroundPicture, t.pictureMode, t.baseColour};
+}
+
+// The base colour with the picture placed over it at the client size, made again only
+// when the size, the picture, its mode or the colour changed.
+const OffscreenImage* placedPicture(SkinnedWindowRecord& record, int width, int height) {
+  FrameCache& cache = record.frameCache;
+  const BackgroundSource source = backgroundOf(record);
+  const PlacedPictureKey key{width,  height, source.mode, source.baseColour, source.picture.size(),
+                             pictureHash(source.picture)};
+  if (cache.placedValid && cache.placedKey == key && cache.placedPicture) return &cache.placedPicture;
+
+  cache.placedValid = false;
+  if (!cache.placedPicture.resize(width, height)) return nullptr;
+  draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(cache.placedPicture.dc());
+  surface.clear(toArgb(source.baseColour, 255));
+  if (!source.picture.empty()) {
+    const draw::DrawingImage picture = draw::DrawingImage::fromBytes(source.picture);
+    if (picture) {
+      const draw::RectF place = pictureDestination(source.mode, static_cast<int>(picture.width()),
+                                                   static_cast<int>(picture.height()), width, height);
+      surface.drawImage(picture, place.x, place.y, place.width, place.height);
+    }
+  }
+  surface.destroy();
+  cache.placedKey = key;
+  cache.placedValid = true;
+  return &cache.placedPicture;
+}
+
+void paintCaptionBand(draw::DrawingSurface& surface, const SkinnedWindowRecord& record, int width, int height) {
+  const int colour = record.captionBandColour;
+  const int alpha = record.captionBandAlpha;
+  const int caption = record.captionHeight;
+  if (colour >= 0) {
+    const draw::DrawingSolidBrush tint(toArgb(static_cast<COLORREF>(colour), alpha));
+    if (record.captionBand)
+      surface.fillRectangle(tint, 0, f(caption), f(width), f(height - caption));
+    else
+      surface.fillRectangle(tint, 0, 0, f(width), f(height));
+  }
+  if (!record.captionBand) return;
+  const draw::DrawingLinearBrush band =
+      colour > 0 ? verticalGradient(0, f(caption), toArgb(static_cast<COLORREF>(colour), alpha / 5),
+                                    toArgb(static_cast<COLORREF>(colour), alpha))
+                 : verticalGradient(0, f(caption), toArgb(white, 150), toArgb(white, 0));
+  surface.fillRectangle(band, 0, 0, f(width), f(caption));
+}
+
+void paintOutline(draw::DrawingSurface& surface, int width, int height) {
+  draw::DrawingPath outer;
+  outer.create();
+  addRoundedRect(outer, 0, 0, f(width - 1), f(height - 1), 7);
+  surface.drawPath(draw::DrawingPen(toArgb(black, 180), 2), outer);
+  draw::DrawingPath inner;
+  inner.create();
+  addRoundedRect(inner, 1, 1, f(width - 3), f(height - 3), 6);
+  surface.drawPath(draw::DrawingPen(toArgb(white, 180), 1), inner);
+}
+
+template <typename Registry>
+void invalidateChildControls(const Registry& registry, HWND window) {
+  for (const auto& control : registry)
+    if (control.window && GetParent(control.window) == window) InvalidateRect(control.window, nullptr, TRUE);
+}
+
+void invalidateSkinnedControls(const SkinnedWindowRecord& record) {
+  const HWND window = record.window;
+  invalidateChildControls(record.buttons, window);
+  invalidateChildControls(record.edits, window);
+  invalidateChildControls(record.combos, window);
+  invalidateChildControls(record.lists, window);
+  invalidateChildControls(record.trackBars, window);
+  invalidateChildControls(record.progressBars, window);
+  invalidateChildControls(record.upDowns, window);
+  invalidateChildControls(record.headers, window);
+  invalidateChildControls(record.toolbars, window);
+  invalidateChildControls(record.dialogStatics, window);
+  invalidateChildControls(record.containers, window);
+}
+
+std::string windowText(HWND window) {
+  std::string text(static_cast<size_t>(std::max(0, GetWindowTextLengthA(window))) + 1, '\0');
+  text.resize(static_cast<size_t>(std::max(0, GetWindowTextA(window, text.data(), static_cast<int>(text.size())))));
+  return text;
+}
+
+draw::DrawingFontFamily fontFamily(const std::string& name) {
+  draw::DrawingFontFamily family(name);
+  if (!family) family.createGenericSansSerif();
+  return family;
+}
+
+void drawTitle(draw::DrawingSurface& surface, const SkinnedWindowRecord& record, const RECT& area,
+               const std::string& title) {
+  const draw::DrawingFontFamily family = fontFamily(record.titleFontName);
+  const draw::DrawingFont font(family, f(record.titleFontSize), record.titleFontStyle ? 1 : 0);
+  draw::DrawingStringFormat format;
+  format.create(noWrap);
+  const draw::RectF layout{f(area.left + 20), f(area.top + 2), f(area.right - area.left),
+                           f(titleAreaHeight)};
+  const draw::DrawingSolidBrush shadow(toArgb(record.titleShadowColour, 150));
+  constexpr POINT shadowOffsets[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+  for (const POINT offset : shadowOffsets) {
+    surface.drawString(title, font, shadow,
+                       draw::RectF{layout.x + f(offset.x), layout.y + f(offset.y), layout.width, layout.height},
+                       format);
+  }
+  surface.drawString(title, font, draw::DrawingSolidBrush(toArgb(record.titleColour, 255)), layout, format);
+}
+
+void paintPressedButton(draw::DrawingSurface& surface, SkinnedWindowRecord& record, const TitleButton& button,
+                        int x, int y) {
+  const int w = button.width;
+  const int h = button.height;
+  draw::DrawingPath shape;
+  shape.create();
+  if (button.kind == closeKind)
+    addTopRightRoundedRect(shape, x, y, w, h, closeCorner);
+  else
+    shape.addRectangle(f(x), f(y), f(w), f(h));
+  const draw::DrawingLinearBrush fill =
+      button.kind == closeKind ? verticalGradient(f(y), f(y + h), toArgb(closeRed, 255), toArgb(white, 30))
+                               : verticalGradient(f(y), f(y + h), toArgb(black, 80), toArgb(white, 5));
+  surface.fillPath(fill, shape);
+  if (const draw::DrawingBitmap* glyph = decodedPicture(record.frameCache, glyphBytes(record, button)))
+    surface.drawImage(*glyph, f(x), f(y), f(w - 1), f(h));
+}
+
+void paintButtonHover(draw::DrawingSurface& surface, const TitleButton& button, int x, int y, int opacity) {
+  const int w = button.width;
+  const int h = button.height;
+  const COLORREF colour = button.kind == closeKind ? closeRed : theme().themeColour;
+  const draw::DrawingPath shape = hoverShape(button.kind, x, y, w, h);
+  surface.fillPath(verticalGradient(f(y), f(y + h + 1), toArgb(black, opacity / 5), toArgb(black, 0)), shape);
+  surface.fillPath(verticalGradient(f(y), f(y + h), toArgb(colour, opacity), toArgb(white, 0)), shape);
+  const int highlightHeight = h * 8 / 10;
+  const draw::DrawingPath highlight = hoverShape(button.kind, x, y, w - 1, highlightHeight);
+  draw::DrawingPen pen;
+  pen.createFromBrush(verticalGradient(f(y), f(y + highlightHeight), toArgb(white, opacity * 8 / 10),
+                                       toArgb(white, 0)),
+                      1);
+  surface.drawPath(pen, highlight);
+}
+
+void paintNormalButton(draw::DrawingSurface& surface, SkinnedWindowRecord& record, const TitleButton& button,
+                       int x, int y, int opacity) {
+  const int w = button.width;
+  const int h = button.height;
+  // At opacity 0 every stroke of the hover layer is transparent: nothing to draw.
+  if (opacity > 0) paintButtonHover(surface, button, x, y, opacity);
+  surface.fillRectangle(verticalGradient(f(y), f(y + h - 1), toArgb(white, 50), toArgb(black, 0)), f(x - 1), f(y),
+                        f(w + 1), f(h - 1));
+  if (const draw::DrawingBitmap* glyph = decodedPicture(record.frameCache, glyphBytes(record, button)))
+    surface.drawImage(*glyph, f(x), f(y), f(w), f(h));
+}
+
+}  // namespace
+
+draw::RectF pictureDestination(int mode, int pictureWidth, int pictureHeight, int clientWidth, int clientHeight) {
+  const float pw = f(pictureWidth);
+  const float ph = f(pictureHeight);
+  switch (mode) {
+    case pictureAtTopRightFadedLeft:
+      return {f(clientWidth - pictureWidth), 0, pw, ph};
+    case pictureCentred:
+      return {f((clientWidth - pictureWidth) / 2), f((clientHeight - pictureHeight) / 2), pw, ph};
+    case pictureStretched:
+      return {0, 0, f(clientWidth), f(clientHeight)};
+    default:
+      return {0, 0, pw, ph};
+  }
+}
+
+RECT titleButtonRect(const SkinnedWindowRecord& record, int button) {
+  if (button < 1 || button > static_cast<int>(record.titleButtons.size())) return RECT{};
+  const TitleButton& b = record.titleButtons[button - 1];
+  const int x = static_cast<int>(b.hitRect.x) - 1;
+  const int y = record.buttonStrip.y + 1;
+  // The gloss reaches one pixel left of the button and the hover layer one past its
+  // right and bottom edges; restoring less would let them pile up over repeated fades.
+  // Neighbours are one pixel apart, so the area stops where the next button's begins:
+  // each button draws only in its own area, and repainting one never eats into another.
+  RECT area{x - 1, y, x + b.width + 2, y + b.height + 1};
+  if (button < static_cast<int>(record.titleButtons.size()))
+    area.right = std::min<LONG>(area.right, static_cast<int>(record.titleButtons[button].hitRect.x) - 2);
+  return area;
+}
+
+RECT captionTitleRect(const SkinnedWindowRecord& record, int clientWidth) {
+  const int m = frameMargin;
+  const int x = m + 6;
+  const int y = m + 1;
+  const int width = clientWidth - record.buttonStrip.width - 10 - 2 * m;
+  // Only the caption can be restored from the caption cache, so the title stays in it.
+  const int bottom = std::min(y + titleAreaHeight, record.captionHeight);
+  if (width <= 0 || bottom <= y) return RECT{};
+  return RECT{x, y, x + width, bottom};
+}
+
+void applyWindowRegion(HWND window) {
+  SetWindowRgn(window, nullptr, FALSE);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+  RECT client{};
+  GetClientRect(window, &client);
+  draw::OwnedRegion region(CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5));
+  if (!region) return;
+  // The window owns the region from here on.
+  if (SetWindowRgn(window, region.get(), TRUE)) (void)region.release();
+}
+
+void renderWindowFrame(int windowIndex, std::optional<HDC> target) {
+  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || !record->window) return;
+  if (target && record->titleBar) applyWindowRegion(record->window);
+  RECT client{};
+  GetClientRect(record->window, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+
+  OffscreenImage& background = record->backgroundImage;
+  if (!ensureSize(background, width, height)) return;
+  if (!GetPropA(record->window, props::originalBackgroundBitmapKey))
+    SetPropA(record->window, props::originalBackgroundBitmapKey, background.originalBitmap());
+
+  if (const OffscreenImage* placed = placedPicture(*record, width, height))
+    copyRect(background.dc(), placed->dc(), boundsOf(background));
+  {
+    draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(background.dc());
+    surface.setSmoothingMode(smoothingAntiAlias);
+    paintCaptionBand(surface, *record, width, height);
+    if (record->titleBar) paintOutline(surface, width, height);
+    surface.flush(1);
+
+    const int captionRows = std::clamp(record->captionHeight, 0, height);
+    if (ensureSize(record->captionCache, width, captionRows))
+      copyRect(record->captionCache.dc(), background.dc(), boundsOf(record->captionCache));
+    const PixelRect& bar = record->statusBarRect;
+    if (record->statusBarHeight > 0 && bar.width > 0 && bar.height > 0 &&
+        ensureSize(record->statusCache, bar.width, bar.height)) {
+      BitBlt(record->statusCache.dc(), 0, 0, bar.width, bar.height, background.dc(), bar.x, bar.y, SRCCOPY);
+    }
+
+    if (record->titleBar) {
+      if (record->showTitle) paintCaptionTitle(windowIndex, &surface);
+      for (int button = 1; button <= static_cast<int>(record->titleButtons.size()); ++button)
+        paintTitleButton(windowIndex, button, &surface);
+    }
+    if (record->statusBarHeight > 0) {
+      for (int part = 1; part <= static_cast<int>(record->statusPartRects.size()); ++part)
+        paintStatusBarPart(windowIndex, part, &surface);
+    }
+  }
+
+  if (ensureSize(record->windowImage, width, height))
+    copyRect(record->windowImage.dc(), background.dc(), boundsOf(background));
+
+  if (target) {
+    if (*target) {
+      copyRect(*target, background.dc(), boundsOf(background));
+    } else {
+      draw::WindowDC dc(record->window, getClippedDC(record->window));
+      if (dc) copyRect(dc.get(), background.dc(), boundsOf(background));
+    }
+    invalidateSkinnedControls(*record);
+  }
+  record->frameDirty = false;
+  record->frameWidth = width;
+  record->frameHeight = height;
+}
+
+void presentFrame(int windowIndex, HDC dc) {
+  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || !record->backgroundImage) return;
+  const RECT frame = boundsOf(record->backgroundImage);
+  if (dc) {
+    copyRect(dc, record->backgroundImage.dc(), frame);
+    return;
+  }
+  draw::WindowDC clipped(record->window, getClippedDC(record->window));
+  if (clipped) copyRect(clipped.get(), record->backgroundImage.dc(), frame);
+}
+
+void restoreBackgroundRect(int windowIndex, const RECT& rect) {
+  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || !record->backgroundImage || !record->captionCache) return;
+  copyRect(record->backgroundImage.dc(), record->captionCache.dc(), intersection(rect, boundsOf(record->captionCache)));
+}
+
+void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::optional<std::string> title) {
+  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || !record->backgroundImage) return;
+  const RECT area = captionTitleRect(*record, record->backgroundImage.width());
+  if (IsRectEmpty(&area)) return;
+
+  draw::DrawingSurface own;
+  if (!surface) {
+    restoreBackgroundRect(windowIndex, area);
+    own = draw::DrawingSurface::fromHdc(record->backgroundImage.dc());
+    surface = &own;
+  }
+  const unsigned state = surface->save();
+  // A long title is cut at the button strip rather than drawn under the buttons.
+  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top), 1);
+  if (const draw::DrawingBitmap* icon = iconPicture(record->frameCache, theme().programIcon))
+    surface->drawImage(*icon, f(area.left), f(area.top), f(iconSize), f(iconSize));
+  drawTitle(*surface, *record, area, title ? *title : windowText(record->window));
+  surface->restore(state);
+
+  if (own) {
+    own.destroy();
+    copyToWindow(*record, area);
+  }
+}
+
+void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface, bool pressed, int opacity) {
+  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || !record->backgroundImage) return;
+  const RECT area = titleButtonRect(*record, button);
+  if (IsRectEmpty(&area)) return;
+  const TitleButton& b = record->titleButtons[button - 1];
+  const int x = area.left + 1;
+  const int y = area.top;
+
+  // The clean caption goes back first, so that translucent layers never pile up.
+  if (surface) surface->flush(1);
+  restoreBackgroundRect(windowIndex, area);
+  draw::DrawingSurface own;
+  if (!surface) {
+    own = draw::DrawingSurface::fromHdc(record->backgroundImage.dc());
+    if (!pressed) own.setSmoothingMode(smoothingAntiAlias);
+    surface = &own;
+  }
+  const unsigned state = surface->save();
+  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top), 1);
+  if (pressed)
+    paintPressedButton(*surface, *record, b, x, y);
+  else
+    paintNormalButton(*surface, *record, b, x, y, std::clamp(opacity, 0, 255));
+  surface->restore(state);
+
+  if (own) {
+    own.destroy();
+    copyToWindow(*record, area);
+  }
+}
+
+void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface) {
+  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
+  if (!record || !record->backgroundImage) return;
+  if (part < 1 || part > static_cast<int>(record->statusPartRects.size()) ||
+      part > static_cast<int>(record->statusParts.size()))
+    return;
+  const PixelRect& r = record->statusPartRects[part - 1];
+  const StatusPart& content = record->statusParts[part - 1];
+  const RECT area = rectOfSize(r.x, r.y, r.width, r.height);
+
+  draw::DrawingSurface own;
+  if (surface) surface->flush(1);
+  if (record->statusCache) {
+    const PixelRect& bar = record->statusBarRect;
+    copyRect(record->backgroundImage.dc(), record->statusCache.dc(),
+             intersection(area, rectOfSize(bar.x, bar.y, record->statusCache.width(), record->statusCache.height())),
+             POINT{bar.x, bar.y});
+  }
+  if (!surface) {
+    own = draw::DrawingSurface::fromHdc(record->backgroundImage.dc());
+    surface = &own;
+  }
+  surface->fillRectangle(verticalGradient(f(r.y), f(r.y + r.height), toArgb(white, 60), toArgb(white, 10)), f(r.x),
+                         f(r.y), f(r.width), f(r.height));
+
+  draw::RectF textRect{f(r.x + 3), f(r.y + 2), f(r.width - 3), f(r.height)};
+  if (const draw::DrawingBitmap* picture = decodedPicture(record->frameCache, content.picture)) {
+    const int bar = record->statusBarHeight;
+    int drawnWidth = static_cast<int>(picture->width());
+    int drawnHeight = static_cast<int>(picture->height());
+    if (drawnHeight >= bar) drawnWidth = drawnHeight = bar * 7 / 10;
+    surface->drawImage(*picture, f(r.x + 2), f(r.y + (r.height - drawnHeight) / 2), f(drawnWidth), f(drawnHeight));
+    textRect = draw::RectF{f(r.x + drawnWidth + 5), f(r.y), f(r.width - drawnWidth - 5), f(r.height)};
+  }
+  const TextStyle& style = record->statusTextStyle;
+  const draw::DrawingFontFamily family = fontFamily(style.fontName);
+  const draw::DrawingFont font(family, f(style.fontSize), 0, 2);
+  draw::DrawingStringFormat format;
+  format.create();
+  format.setAlignment(0);
+  format.setLineAlignment(1);
+  surface->drawString(content.text, font, draw::DrawingSolidBrush(toArgb(content.textColour, 255)), textRect, format);
+
+  if (own) {
+    own.destroy();
+    copyToWindow(*record, area);
+  }
+}
+
+void discardKeptPicture(int windowIndex) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) {
+    record->frameCache.placedValid = false;
+    record->frameCache.placedPicture.clear();
+  }
+}
+
+}  // namespace skin
