@@ -142,11 +142,26 @@ ControlCanvas::~ControlCanvas() {
 }
 
 draw::DrawingSurface& ControlCanvas::surface() {
-  if (!surface_ && dc_) surface_.createFromHdc(dc_);
+  if (surface_ || !dc_) return surface_;
+  // The canvas is a top-down 32-bit DIB section (createDibSection); without its bits
+  // the device context serves.
+  DIBSECTION section{};
+  const HGDIOBJ dib = GetCurrentObject(dc_, OBJ_BITMAP);
+  if (GetObjectA(dib, sizeof section, &section) == sizeof section && section.dsBm.bmBits &&
+      pixels_.createFromScan0(width_, height_, section.dsBm.bmWidthBytes, PixelFormat32bppRGB,
+                              static_cast<BYTE*>(section.dsBm.bmBits))) {
+    GdiFlush();
+    if (surface_.createFromImage(pixels_)) return surface_;
+    pixels_.destroy();
+  }
+  surface_.createFromHdc(dc_);
   return surface_;
 }
 
-void ControlCanvas::finishDrawing() { surface_.destroy(); }
+void ControlCanvas::finishDrawing() {
+  surface_.destroy();
+  pixels_.destroy();
+}
 
 void ControlCanvas::commit(HDC target, bool useToolbarIndex, bool wholeWindow) {
   finishDrawing();

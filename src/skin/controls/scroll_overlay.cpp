@@ -64,14 +64,36 @@ WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
 
-// The arrow pictures are decoded at each paint; their bytes are read from the program once.
-const std::vector<std::uint8_t>& arrowPicture(ScrollDirection direction, bool first) {
-  static const std::vector<std::uint8_t> up = draw::loadResourceBytes("ARROW_UP_PNG");
-  static const std::vector<std::uint8_t> down = draw::loadResourceBytes("ARROW_DOWN_PNG");
-  static const std::vector<std::uint8_t> left = draw::loadResourceBytes("ARROW_LEFT_PNG");
-  static const std::vector<std::uint8_t> right = draw::loadResourceBytes("ARROW_RIGHT_PNG");
-  if (direction == ScrollDirection::vertical) return first ? up : down;
-  return first ? left : right;
+// An arrow picture decoded once into plain pixels: decoding at every paint would cost
+// more than the rest of the paint, and plain memory outlives the drawing library.
+struct ArrowPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;
+};
+
+ArrowPicture decodeArrow(const char* resource) {
+  ArrowPicture picture;
+  const draw::DrawingBitmap decoded = draw::DrawingBitmap::fromBytes(draw::loadResourceBytes(resource));
+  if (!decoded) return picture;
+  picture.width = static_cast<int>(decoded.width());
+  picture.height = static_cast<int>(decoded.height());
+  picture.argb.reserve(static_cast<size_t>(picture.width) * picture.height);
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x) picture.argb.push_back(decoded.getPixel(x, y));
+  return picture;
+}
+
+ArrowPicture& arrowPicture(ScrollDirection direction, bool first) {
+  static ArrowPicture pictures[4];
+  static bool decoded[4] = {};
+  static const char* const resources[4] = {"ARROW_UP_PNG", "ARROW_DOWN_PNG", "ARROW_LEFT_PNG", "ARROW_RIGHT_PNG"};
+  const int which = (direction == ScrollDirection::vertical ? 0 : 2) + (first ? 0 : 1);
+  if (!decoded[which]) {
+    pictures[which] = decodeArrow(resources[which]);
+    decoded[which] = !pictures[which].argb.empty();
+  }
+  return pictures[which];
 }
 
 // The painter is written once, across and along the bar: for a vertical bar "across"
@@ -113,10 +135,14 @@ void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarS
   const float innerStart = first ? 2.0f : static_cast<float>(bar.length - 15);
   outline(g, space.roundedRect(2, innerStart, d - 5, 12, 3), toArgb(white, 150));
 
-  const draw::DrawingBitmap picture = draw::DrawingBitmap::fromBytes(arrowPicture(direction, first));
-  if (!picture) return;
-  const float pictureWidth = static_cast<float>(picture.width());
-  const float pictureHeight = static_cast<float>(picture.height());
+  ArrowPicture& arrow = arrowPicture(direction, first);
+  draw::DrawingBitmap picture;
+  if (arrow.argb.empty() || !picture.createFromScan0(arrow.width, arrow.height, arrow.width * 4,
+                                                      draw::pixelFormat32bppArgb,
+                                                      reinterpret_cast<BYTE*>(arrow.argb.data())))
+    return;
+  const float pictureWidth = static_cast<float>(arrow.width);
+  const float pictureHeight = static_cast<float>(arrow.height);
   const float pictureAcross = space.vertical ? pictureWidth : pictureHeight;
   const float pictureAlong = space.vertical ? pictureHeight : pictureWidth;
   const float across = static_cast<float>(static_cast<int>((d - pictureAcross) / 2));
