@@ -93,27 +93,28 @@ inline void CALLBACK inspectNewBox(HWND, UINT, UINT_PTR timer, DWORD) {
   if (IsWindow(box) && IsWindowVisible(box)) EndDialog(box, 0);
 }
 
-// Shows a message box the way the tool does (hook, then MessageBoxExA) and calls
-// inspect(box) once the new box has painted. Returns the platform's result.
-inline int showSkinnedBox(const char* text, UINT style, const char* caption, BoxInspection inspect,
-                          HWND owner = nullptr, bool waitForPaint = true) {
+// Shows a message box and calls inspect(box) once the new box is up (with the skin's
+// hook: once it has painted). Returns the platform's result.
+inline int showBox(bool hooked, const char* text, UINT style, const char* caption, BoxInspection inspect,
+                   HWND owner) {
   const UINT_PTR timer = SetTimer(nullptr, 0, 10, inspectNewBox);
-  pendingInspections()[timer] = PendingInspection{openBoxes(), std::move(inspect), waitForPaint};
-  installMessageBoxHook();
+  pendingInspections()[timer] = PendingInspection{openBoxes(), std::move(inspect), hooked};
+  if (hooked) installMessageBoxHook();
   const int result = MessageBoxExA(owner, text, caption, style, 0);
   KillTimer(nullptr, timer);
   pendingInspections().erase(timer);
   return result;
 }
 
-// The same without the skin's hook: the platform's own box.
+// The way the tool shows its messages: the skin's hook, then the platform's box.
+inline int showSkinnedBox(const char* text, UINT style, const char* caption, BoxInspection inspect,
+                          HWND owner = nullptr) {
+  return showBox(true, text, style, caption, std::move(inspect), owner);
+}
+
+// The platform's own box, without the hook.
 inline int showPlainBox(const char* text, UINT style, const char* caption, BoxInspection inspect) {
-  const UINT_PTR timer = SetTimer(nullptr, 0, 10, inspectNewBox);
-  pendingInspections()[timer] = PendingInspection{openBoxes(), std::move(inspect), false};
-  const int result = MessageBoxExA(nullptr, text, caption, style, 0);
-  KillTimer(nullptr, timer);
-  pendingInspections().erase(timer);
-  return result;
+  return showBox(false, text, style, caption, std::move(inspect), nullptr);
 }
 
 inline void clickButton(HWND box, int id) {

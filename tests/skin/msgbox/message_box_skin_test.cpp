@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -290,11 +291,11 @@ TEST_F(MessageBoxSkinTest, ResizingReclipsAndMovesTheCloseButton) {
     const SkinnedWindowRecord& record = *findSkinnedWindow(box);
     EXPECT_EQ(record.buttonStrip.x, wider - 36);
     EXPECT_EQ(record.titleButtons[0].hitRect.x, static_cast<float>(wider - 36));
-    RECT box_{};
+    RECT bounds{};
     const draw::OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
     GetWindowRgn(box, region.get());
-    GetRgnBox(region.get(), &box_);
-    EXPECT_GE(box_.right, wider);
+    GetRgnBox(region.get(), &bounds);
+    EXPECT_GE(bounds.right, wider);
     clickButton(box, IDOK);
   });
 }
