@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "draw/text_conversion.h"
 #include "shortlink/short_link_client.h"
+#include "skin/msgbox/message_box_skin.h"
 
 namespace app {
 namespace {
@@ -49,6 +50,7 @@ void showMessage(const char* text, std::optional<std::string> caption = std::nul
 }  // namespace
 
 ButtonCode skinnedMessageBox(HWND owner, const std::string& text, UINT style, std::optional<std::string> caption) {
+  skin::installMessageBoxHook();
   const int result = MessageBoxExA(owner, text.c_str(), caption ? caption->c_str() : nullptr, style, 0);
   return static_cast<ButtonCode>(result - 1);
 }
