@@ -32,8 +32,8 @@ void restoreBackgroundRect(int windowIndex, const RECT& rect);
 // One status-bar part (1-based); without a surface it draws into backgroundImage and
 // copies the part to the window.
 void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface = nullptr);
-// Drops the background picture kept placed at the client size, so that the next
-// render decodes and places it again.
+// Drops the background and the repaints kept for the window, so that the next render
+// decodes and places the picture and draws everything again.
 void discardKeptPicture(int windowIndex);
 
 // Where a picture of pw x ph goes in a client area of cw x ch by placement mode.

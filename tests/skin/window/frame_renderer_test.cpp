@@ -355,17 +355,57 @@ TEST_F(FrameRendererTest, TheKeptPictureGivesTheSamePixelsAndFollowsEveryChange)
     theme().backgroundPicture = picture;
     theme().pictureMode = pictureStretched;
     theme().baseColour = 0;
-    FramedWindow framed(300, 120);
+    FramedWindow framed(300, 120, test::minimiseAndClose, "标题");
     renderWindowFrame(framed.index());
+    paintTitleButton(framed.index(), 2, nullptr, false, 120);
     const auto before = snapshot(framed.background());
 
     change.apply(framed);
-    renderWindowFrame(framed.index());
+    const auto renderAndHover = [&] {
+      renderWindowFrame(framed.index());
+      paintTitleButton(framed.index(), 2, nullptr, false, 120);
+    };
+    renderAndHover();
+    renderAndHover();  // drawn from what the first one kept
     const auto kept = snapshot(framed.background());
     discardKeptPicture(framed.index());
-    renderWindowFrame(framed.index());
+    renderAndHover();
     EXPECT_TRUE(samePixels(snapshot(framed.background()), kept, framed.background().width()));
     EXPECT_EQ(kept == before, std::string(change.name) == "nothing");
+  }
+}
+
+TEST_F(FrameRendererTest, RepaintsFollowWhatTheyAreDrawnFrom) {
+  struct Case {
+    const char* name;
+    std::function<void(FramedWindow&)> paint;
+    std::function<void(FramedWindow&)> change;
+  };
+  const auto hoverMinimise = [](FramedWindow& framed) { paintTitleButton(framed.index(), 1, nullptr, false, 240); };
+  const auto title = [](FramedWindow& framed) { paintCaptionTitle(framed.index()); };
+  const Case cases[] = {
+      {"theme colour", hoverMinimise, [](FramedWindow&) { theme().themeColour = 0x00C000; }},
+      {"glyph", hoverMinimise,
+       [](FramedWindow& framed) { framed.record().titleButtons[0].image = test::solidPng(26, 18, 0xFF00C000); }},
+      {"title colour", title, [](FramedWindow& framed) { framed.record().titleColour = 0x0000FF; }},
+      {"title text", title, [](FramedWindow& framed) { SetWindowTextA(framed.window(), "另一个标题"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    theme().themeColour = 0xFF8800;
+    FramedWindow framed(300, 120, test::minimiseAndClose, "标题");
+    renderWindowFrame(framed.index());
+    c.paint(framed);
+    const auto before = snapshot(framed.background());
+
+    c.change(framed);
+    c.paint(framed);
+    const auto after = snapshot(framed.background());
+    EXPECT_NE(after, before);
+    discardKeptPicture(framed.index());
+    renderWindowFrame(framed.index());
+    c.paint(framed);
+    EXPECT_TRUE(samePixels(snapshot(framed.background()), after, 300)) << "a fresh repaint looks the same";
   }
 }
 
