@@ -398,9 +398,13 @@ const PaintMemo* findMemo(const FrameCache& cache, const std::string& key) {
   return nullptr;
 }
 
-// The area of the image, which lies inside it, row by row.
-void keepMemo(FrameCache& cache, std::string key, const OffscreenImage& image, const RECT& area) {
+// The area of the image, which lies inside it, row by row. A title that changes would
+// otherwise pile up memos of its old texts: areas kept alone keep one memo each.
+void keepMemo(FrameCache& cache, std::string key, const OffscreenImage& image, const RECT& area,
+              bool aloneInArea = false) {
   if (key.empty() || !image.pixels()) return;
+  if (aloneInArea)
+    std::erase_if(cache.memos, [&](const PaintMemo& memo) { return EqualRect(&memo.area, &area); });
   if (cache.memos.size() >= keptMemoLimit) cache.memos.clear();
   PaintMemo memo{std::move(key), area, {}};
   const int width = area.right - area.left;
@@ -589,7 +593,7 @@ void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::opti
     own->close();
   else
     surface->flush(1);
-  keepMemo(record->frameCache, std::move(key), record->backgroundImage, area);
+  keepMemo(record->frameCache, std::move(key), record->backgroundImage, area, true);
   if (own) copyToWindow(*record, area);
 }
 

@@ -460,6 +460,14 @@ TEST_F(FrameRendererTest, OperationsOnAMissingWindowOrButtonDoNothing) {
   paintTitleButton(framed.index(), 3);
   paintStatusBarPart(framed.index(), 1);
   EXPECT_TRUE(samePixels(snapshot(framed.background()), rendered, 300));
+
+  // A window with no client area renders to nothing, and its painters draw nothing.
+  SetWindowPos(framed.window(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  renderWindowFrame(framed.index(), nullptr);
+  paintCaptionTitle(framed.index());
+  paintTitleButton(framed.index(), 2, nullptr, false, 120);
+  EXPECT_EQ(framed.record().frameWidth, 0);
+  EXPECT_EQ(framed.background().width(), 0);
 }
 
 TEST(FramePlacement, PicturesArePlacedByMode) {
