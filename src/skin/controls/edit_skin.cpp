@@ -1,11 +1,14 @@
 #include "skin/controls/edit_skin.h"
 
+#include <array>
+
 #include "draw/gdi_handles.h"
 #include "skin/controls/canvas.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_geometry.h"
 #include "skin/controls/control_installs.h"
 #include "skin/controls/drawing_primitives.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/controls/window_helpers.h"
 #include "skin/window/skin_theme.h"
@@ -15,8 +18,6 @@ namespace {
 
 constexpr COLORREF white = 0xFFFFFF;
 constexpr COLORREF black = 0x000000;
-// Pixels of this colour in a frame picture leave windowImage as it is.
-constexpr COLORREF frameKeyColour = 0xFF00FF;
 constexpr DWORD scrollStyles = WS_VSCROLL | WS_HSCROLL;
 constexpr HoverRule editHoverRule{.compareParent = true};
 
@@ -55,6 +56,24 @@ void retireOverlays(const EditRecord& record) {
     ShowWindow(overlay, SW_HIDE);
     PostMessageA(overlay, WM_CLOSE, 0, 0);
   }
+}
+
+// The window rectangle less the client area, as four strips that do not overlap.
+std::array<RECT, 4> ringStrips(SIZE window, const RECT& client) {
+  return {RECT{0, 0, window.cx, client.top}, RECT{0, client.bottom, window.cx, window.cy},
+          RECT{0, client.top, client.left, client.bottom}, RECT{client.right, client.top, window.cx, client.bottom}};
+}
+
+// Only the frame ring goes into windowImage: the client part there is the text's own.
+// Clipping it out does what a key-coloured client part and a colour-keyed copy would,
+// at a fraction of the cost.
+void commitRing(HWND edit, ControlCanvas& canvas, const RECT& clientInWindow) {
+  SkinnedWindowRecord* owner = skinnedWindowAt(owningWindowIndex(edit));
+  if (!owner || !owner->windowImage) return;
+  const RECT place = rectInSkinnedWindow(edit);
+  ExcludeClipRect(owner->windowImage.dc(), place.left + clientInWindow.left, place.top + clientInWindow.top,
+                  place.left + clientInWindow.right, place.top + clientInWindow.bottom);
+  canvas.commit(nullptr, false, true);  // resets the clip when done
 }
 
 // --- editSkinProc's handlers -------------------------------------------------------
@@ -232,10 +251,13 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
   const auto f = [](LONG value) { return static_cast<float>(value); };
   g.setClipRect(0, 0, f(size.cx), f(size.cy), 0);
   g.setClipRect(f(client.left), f(client.top), f(client.right - client.left), f(client.bottom - client.top), 3);
-  if (translucent())
-    g.fillRectangle(draw::DrawingSolidBrush(toArgb(white, theme().controlAlpha)), 0, 0, f(size.cx), f(size.cy));
-  else
-    g.clear(toArgb(white, 255));
+  // The ring is filled strip by strip: the library's cost follows the area it is asked
+  // to fill, whatever the clip leaves of it.
+  const draw::DrawingSolidBrush ringFill(toArgb(white, translucent() ? theme().controlAlpha : 255));
+  if (!translucent()) g.setCompositingMode(1);  // opaque white replaces what is there
+  for (const RECT& strip : ringStrips(size, client))
+    g.fillRectangle(ringFill, f(strip.left), f(strip.top), f(strip.right - strip.left), f(strip.bottom - strip.top));
+  g.setCompositingMode(0);
   if (borderKind(edit) != 0) drawEditBorder(edit, focused, hot, g);
   canvas.finishDrawing();
 
@@ -246,10 +268,7 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
       canvas.copyTo(dc.get());
     }
   }
-  // Only the ring goes into windowImage: the client part there is the text's own.
-  const draw::OwnedBrush key(CreateSolidBrush(frameKeyColour));
-  FillRect(canvas.dc(), &client, key.get());
-  canvas.commitFrame(frameKeyColour);
+  commitRing(edit, canvas, client);
 }
 
 void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics) {
@@ -257,8 +276,16 @@ void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& gra
   const float right = static_cast<float>(size.cx - 1);
   const float bottom = static_cast<float>(size.cy - 1);
   const COLORREF accent = theme().themeColour;
+  // A one-pixel rectangle outline drawn as four one-pixel bars: the same pixels as a
+  // 1-pixel pen, without the library's cost of stroking over the whole window's area.
   const auto stroke = [&](draw::Argb colour, float inset) {
-    graphics.drawRectangle(draw::DrawingPen(colour, 1.0f), inset, inset, right - 2 * inset, bottom - 2 * inset);
+    const draw::DrawingSolidBrush ink(colour);
+    const float width = right - 2 * inset + 1;
+    const float height = bottom - 2 * inset + 1;
+    graphics.fillRectangle(ink, inset, inset, width, 1);
+    graphics.fillRectangle(ink, inset, inset + height - 1, width, 1);
+    graphics.fillRectangle(ink, inset, inset + 1, 1, height - 2);
+    graphics.fillRectangle(ink, inset + width - 1, inset + 1, 1, height - 2);
   };
   // A plain WS_BORDER frame has no room for the double hot frame.
   if (hot && borderKind(edit) == 2) {
@@ -274,8 +301,7 @@ void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {
   const RECT area = clientRectInWindow(edit);
   ControlCanvas canvas(edit, area);
   if (!canvas) return;
-  canvas.surface().fillRectangle(draw::DrawingSolidBrush(toArgb(white, theme().controlAlpha)), 0, 0,
-                                 static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
+  veilWithWhite(canvas.dc(), canvas.width(), canvas.height(), theme().controlAlpha);
   if (toGivenDc) {
     canvas.copyTo(dc);
     return;

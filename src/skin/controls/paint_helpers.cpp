@@ -1,5 +1,6 @@
 #include "skin/controls/paint_helpers.h"
 
+#include "draw/gdi_handles.h"
 #include "skin/controls/drawing_primitives.h"
 
 namespace skin {
@@ -26,6 +27,16 @@ void fillWithGradient(draw::DrawingSurface& surface, const draw::DrawingPath& sh
 void outline(draw::DrawingSurface& surface, const draw::DrawingPath& shape, draw::Argb colour) {
   const draw::DrawingPen pen(colour, 1.0f);
   surface.drawPath(pen, shape);
+}
+
+void veilWithWhite(HDC dc, int width, int height, int alpha) {
+  draw::MemoryDC source = draw::MemoryDC::createCompatible(dc);
+  const draw::OwnedBitmap white(CreateCompatibleBitmap(dc, 1, 1));
+  if (!source || !white) return;
+  const draw::ScopedSelectObject selected(source.get(), white.get());
+  SetPixel(source.get(), 0, 0, RGB(255, 255, 255));
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
+  AlphaBlend(dc, 0, 0, width, height, source.get(), 0, 0, 1, 1, blend);
 }
 
 }  // namespace skin

@@ -1,0 +1,199 @@
+// Painting the skinned controls of the real main window: a push button in every state,
+// the result box's frame, background and scroll-bar overlay, and a typed character in
+// the result box (WM_CHAR and the repaint it causes), each against a plain BitBlt of
+// the same area measured in the same run.
+#include <windows.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/skin_activation.h"
+#include "app/startup.h"
+#include "draw/gdi_handles.h"
+#include "shortlink/short_link_client.h"
+#include "skin/controls/button_skin.h"
+#include "skin/controls/edit_skin.h"
+#include "skin/controls/scroll_overlay.h"
+
+namespace {
+
+double nowMs() {
+  static const LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void pumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+// Milliseconds of this process's processor time so far (user and kernel).
+double processCpuMs() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ms = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
+  };
+  return ms(kernel) + ms(user);
+}
+
+// One run of some work: the median wall-clock time, and the processor time per run,
+// which other load on the machine disturbs much less.
+struct Timing {
+  double medianMs = 0;
+  double cpuMs = 0;
+};
+
+Timing measure(int runs, const std::function<void()>& work) {
+  for (int i = 0; i < 5; ++i) work();
+  std::vector<double> times;
+  const double cpuStart = processCpuMs();
+  for (int i = 0; i < runs; ++i) {
+    const double start = nowMs();
+    work();
+    GdiFlush();
+    times.push_back(nowMs() - start);
+  }
+  const double cpu = (processCpuMs() - cpuStart) / runs;
+  std::sort(times.begin(), times.end());
+  return {times[times.size() / 2], cpu};
+}
+
+RECT clientRect(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return rect;
+}
+
+// A plain copy of a control-sized picture onto the control: what any paint costs at least.
+Timing bitBltBaseline(HWND control, int runs) {
+  const RECT area = clientRect(control);
+  const draw::WindowDC dc = draw::WindowDC::client(control);
+  draw::MemoryDC source = draw::MemoryDC::createCompatible(dc.get());
+  const draw::OwnedBitmap bitmap(CreateCompatibleBitmap(dc.get(), area.right, area.bottom));
+  const draw::ScopedSelectObject selected(source.get(), bitmap.get());
+  return measure(runs, [&] { BitBlt(dc.get(), 0, 0, area.right, area.bottom, source.get(), 0, 0, SRCCOPY); });
+}
+
+void report(const char* name, const Timing& timing, const Timing& baseline, const char* target = "") {
+  std::printf("  %-30s %8.3f ms median  %8.3f ms cpu   ratio %7.0f %s\n", name, timing.medianMs, timing.cpuMs,
+              timing.medianMs / std::max(baseline.medianMs, 1e-6), target);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(11, std::atoi(argv[1])) : 201;
+  OleInitialize(nullptr);
+  app::createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>());
+  app::initSkinModule();
+  const HWND window = app::createMainWindow(GetModuleHandleA(nullptr));
+  if (!window) {
+    std::printf("the main window was not created\n");
+    return 1;
+  }
+  ShowWindow(window, SW_SHOW);
+  UpdateWindow(window);
+  pumpMessages();
+  const app::MainWindow& form = app::mainWindow();
+  const HWND button = form.按钮2;
+  const HWND resultBox = form.编辑框2;
+
+  const Timing buttonBaseline = bitBltBaseline(button, runs);
+  std::printf("push button (%ld x %ld), median of %d runs\n", clientRect(button).right, clientRect(button).bottom,
+              runs);
+  report("plain BitBlt", buttonBaseline, buttonBaseline);
+  const struct {
+    const char* name;
+    UINT state;
+  } states[] = {
+      {"normal", 0},
+      {"hot", skin::buttonHotState},
+      {"focused", skin::buttonFocusState},
+      {"pressed", skin::buttonPressedState | skin::buttonFocusState},
+      {"disabled", skin::buttonDisabledState},
+  };
+  {
+    const draw::WindowDC dc = draw::WindowDC::client(button);
+    const RECT area = clientRect(button);
+    for (const auto& s : states)
+      report(s.name, measure(runs, [&] { skin::paintPushButton(button, dc.get(), s.state, area); }), buttonBaseline,
+             "(target < 1 ms)");
+  }
+  report("hover repaint (GetDC and paint)", measure(runs, [&] { skin::repaintButtonNow(button, 0, true); }),
+         buttonBaseline);
+
+  const Timing boxBaseline = bitBltBaseline(resultBox, runs);
+  std::printf("result box (%ld x %ld client)\n", clientRect(resultBox).right, clientRect(resultBox).bottom);
+  report("plain BitBlt", boxBaseline, boxBaseline);
+  report("frame", measure(runs, [&] { skin::paintEditFrame(resultBox); }), boxBaseline);
+  {
+    const draw::WindowDC dc = draw::WindowDC::client(resultBox);
+    report("translucent background",
+           measure(runs, [&] { skin::paintEditBackground(resultBox, dc.get(), true); }), boxBaseline);
+  }
+  const skin::ScrolledControl scrolled = skin::findScrolledControl(resultBox);
+  report("scroll-bar overlay",
+         measure(runs, [&] { skin::paintScrollBar(scrolled, skin::ScrollDirection::vertical, 0); }), boxBaseline);
+
+  // Typing: the same keystrokes into the result box and into a plain edit box of the
+  // same size and styles in a plain window, which is what the platform alone costs.
+  const HWND plainWindow = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 480, 120, nullptr, nullptr,
+                                           GetModuleHandleA(nullptr), nullptr);
+  RECT boxPlace{};
+  GetWindowRect(resultBox, &boxPlace);
+  const HWND plainBox = CreateWindowExA(GetWindowLongA(resultBox, GWL_EXSTYLE), "EDIT", "",
+                                        GetWindowLongA(resultBox, GWL_STYLE), 8, 8, boxPlace.right - boxPlace.left,
+                                        boxPlace.bottom - boxPlace.top, plainWindow, nullptr,
+                                        GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(plainBox, WM_SETFONT, SendMessageA(resultBox, WM_GETFONT, 0, 0), 0);
+  const auto typeInto = [&](HWND box) {
+    int typed = 0;
+    SetFocus(box);
+    pumpMessages();
+    return measure(runs, [&] {
+      SendMessageA(box, WM_CHAR, ++typed % 50 == 0 ? '\r' : 'a' + typed % 26, 1);
+      UpdateWindow(box);
+      pumpMessages();
+    });
+  };
+  const Timing plainKeystroke = typeInto(plainBox);
+  const Timing keystroke = typeInto(resultBox);
+  report("typed character, plain edit", plainKeystroke, boxBaseline);
+  report("typed character with repaint", keystroke, boxBaseline);
+  std::printf("  skinned / plain edit: %.1f (median), %.1f (cpu)\n", keystroke.medianMs / plainKeystroke.medianMs,
+              keystroke.cpuMs / std::max(plainKeystroke.cpuMs, 1e-6));
+  DestroyWindow(plainWindow);
+  const Timing keyPress = measure(runs, [&] {
+    SendMessageA(resultBox, WM_KEYDOWN, 'A', 0x1E0001);
+    SendMessageA(resultBox, WM_CHAR, 'a', 0x1E0001);
+    SendMessageA(resultBox, WM_KEYUP, 'A', 0xC01E0001);
+    UpdateWindow(resultBox);
+    pumpMessages();
+  });
+  report("key down, character, key up", keyPress, boxBaseline);
+  const double keyRepeatMs = 1000.0 / 30;  // the fastest key repeat rate
+  std::printf("  key repeat every %.1f ms: %.1f times the median time of a typed character\n", keyRepeatMs,
+              keyRepeatMs / keystroke.medianMs);
+
+  DestroyWindow(window);
+  pumpMessages();
+  app::releaseGlobals();
+  OleUninitialize();
+  return 0;
+}
