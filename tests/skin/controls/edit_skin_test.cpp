@@ -141,6 +141,98 @@ TEST_F(EditSkinTest, OverlaysFollowMovesAndHideWithTheirBar) {
   EXPECT_TRUE(coversBar(late, hiddenAtInstall, OBJID_VSCROLL));
 }
 
+// One scroll bar of a box as a test walks it: across and along the bar, in the bar's
+// own coordinates.
+struct BarUnderTest {
+  ScrollDirection direction;
+  LONG objectId;
+  WPARAM hitCode;
+  SCROLLBARINFO info;
+  bool vertical() const { return direction == ScrollDirection::vertical; }
+  int thickness() const {
+    return vertical() ? info.rcScrollBar.right - info.rcScrollBar.left : info.rcScrollBar.bottom - info.rcScrollBar.top;
+  }
+  int length() const {
+    return vertical() ? info.rcScrollBar.bottom - info.rcScrollBar.top : info.rcScrollBar.right - info.rcScrollBar.left;
+  }
+  int thumbMiddle() const { return (info.xyThumbTop + info.xyThumbBottom) / 2; }
+  int trackPastThumb() const { return (info.xyThumbBottom + length() - 17) / 2; }
+  POINT inBar(int across, int along) const { return vertical() ? POINT{across, along} : POINT{along, across}; }
+  POINT onScreen(int across, int along) const {
+    const POINT p = inBar(across, along);
+    return {info.rcScrollBar.left + p.x, info.rcScrollBar.top + p.y};
+  }
+};
+
+// A result box with more lines and longer lines than it shows: both bars have a thumb.
+class ScrolledBoxTest : public EditSkinTest {
+ protected:
+  void SetUp() override {
+    std::string text;
+    for (int i = 1; i <= 40; ++i) text += "line " + std::to_string(i) + std::string(60, 'x') + "\r\n";
+    box = addEdit(40, 50, 200, 120, resultBoxStyle | WS_HSCROLL | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, text.c_str());
+    form.install();
+    bars = {BarUnderTest{ScrollDirection::vertical, OBJID_VSCROLL, HTVSCROLL, barInfo(box, OBJID_VSCROLL)},
+            BarUnderTest{ScrollDirection::horizontal, OBJID_HSCROLL, HTHSCROLL, barInfo(box, OBJID_HSCROLL)}};
+    for (const BarUnderTest& bar : bars) ASSERT_GT(bar.info.xyThumbBottom, bar.info.xyThumbTop);
+  }
+  HWND overlayOf(const BarUnderTest& bar) const { return findScrolledControl(box).bar(bar.direction).overlay; }
+  Rgb at(const BarUnderTest& bar, int across, int along) const {
+    const POINT p = bar.inBar(across, along);
+    return form.imagePixel(overlayOf(bar), p.x, p.y);
+  }
+  void hover(const BarUnderTest& bar, int across, int along) {
+    SendMessageA(box, WM_NCMOUSEMOVE, bar.hitCode, screenParam(bar.onScreen(across, along)));
+  }
+
+  HWND box = nullptr;
+  std::vector<BarUnderTest> bars;
+};
+
+TEST_F(ScrolledBoxTest, HitTestFindsArrowsThumbAndTrack) {
+  const ScrolledControl scrolled = findScrolledControl(box);
+  for (const BarUnderTest& bar : bars) {
+    SCOPED_TRACE(bar.vertical() ? "vertical" : "horizontal");
+    const struct {
+      const char* name;
+      int across, along;
+      int part;
+    } cases[] = {
+        {"first arrow", 8, 8, firstArrowPart},
+        {"first arrow's inner edge", 8, 17, firstArrowPart},
+        {"second arrow", 8, bar.length() - 8, secondArrowPart},
+        {"thumb", 8, bar.thumbMiddle(), thumbPart},
+        {"track past the thumb", 8, bar.trackPastThumb(), noScrollPart},
+        {"beside the bar", -5, bar.thumbMiddle(), noScrollPart},
+    };
+    paintScrollBar(scrolled, bar.direction, noScrollPart);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.name);
+      EXPECT_EQ(hitTestScrollBar(scrolled, bar.direction, screenParam(bar.onScreen(c.across, c.along))), c.part);
+    }
+  }
+}
+
+TEST_F(ScrolledBoxTest, HoveringTheThumbAndAnArrowLightsThem) {
+  for (const BarUnderTest& bar : bars) {
+    SCOPED_TRACE(bar.vertical() ? "vertical" : "horizontal");
+    const int middle = bar.thickness() / 2;
+    const int thumbAt = bar.thumbMiddle();
+    const POINT inArrow{13, 5};  // across, along: inside the first arrow's button, beside its picture
+    const Rgb thumb = at(bar, middle, thumbAt);
+    const Rgb arrow = at(bar, inArrow.x, inArrow.y);
+    EXPECT_NE(thumb.g, at(bar, middle, bar.trackPastThumb()).g) << "a thumb is drawn";
+
+    hover(bar, middle, thumbAt);
+    EXPECT_GT(at(bar, middle, thumbAt).g, thumb.g + 10) << "the white underlay";
+    EXPECT_TRUE(closeTo(at(bar, inArrow.x, inArrow.y), arrow, 2));
+
+    hover(bar, inArrow.x, inArrow.y);
+    EXPECT_GT(redness(at(bar, inArrow.x, inArrow.y)), redness(arrow) + 20);
+    EXPECT_TRUE(closeTo(at(bar, middle, thumbAt), thumb, 2));
+  }
+}
+
 class ResultBoxTest : public EditSkinTest {
  protected:
   void SetUp() override {
@@ -149,58 +241,16 @@ class ResultBoxTest : public EditSkinTest {
     overlay = recordOf(box).verticalOverlay;
     ASSERT_NE(overlay, nullptr);
     bar = barInfo(box, OBJID_VSCROLL);
-    ASSERT_GT(bar.xyThumbBottom, bar.xyThumbTop);
   }
   // A point of the bar in screen coordinates, from its left and top.
   POINT onBar(int x, int y) const { return {bar.rcScrollBar.left + x, bar.rcScrollBar.top + y}; }
   int barHeight() const { return bar.rcScrollBar.bottom - bar.rcScrollBar.top; }
-  int thumbMiddle() const { return (bar.xyThumbTop + bar.xyThumbBottom) / 2; }
   void hoverBar(POINT p) { SendMessageA(box, WM_NCMOUSEMOVE, HTVSCROLL, screenParam(p)); }
 
   HWND box = nullptr;
   HWND overlay = nullptr;
   SCROLLBARINFO bar{};
 };
-
-TEST_F(ResultBoxTest, HitTestFindsArrowsThumbAndTrack) {
-  const ScrolledControl scrolled = findScrolledControl(box);
-  const int middle = thumbMiddle();
-  const struct {
-    const char* name;
-    POINT point;
-    int part;
-  } cases[] = {
-      {"up arrow", {8, 8}, firstArrowPart},
-      {"up arrow's last row", {8, 17}, firstArrowPart},
-      {"down arrow", {8, barHeight() - 8}, secondArrowPart},
-      {"thumb", {8, middle}, thumbPart},
-      {"track below the thumb", {8, (bar.xyThumbBottom + barHeight() - 17) / 2}, noScrollPart},
-      {"outside the bar", {-5, middle}, noScrollPart},
-  };
-  paintScrollBar(scrolled, ScrollDirection::vertical, noScrollPart);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(hitTestScrollBar(scrolled, ScrollDirection::vertical, screenParam(onBar(c.point.x, c.point.y))), c.part);
-  }
-}
-
-TEST_F(ResultBoxTest, HoveringTheThumbAndAnArrowLightsThem) {
-  const int x = (bar.rcScrollBar.right - bar.rcScrollBar.left) / 2;
-  const int middle = thumbMiddle();
-  const POINT inArrow{13, 5};  // inside the up arrow's button, beside its picture
-  const Rgb thumb = at(overlay, x, middle);
-  const Rgb arrow = at(overlay, inArrow.x, inArrow.y);
-  const Rgb track = at(overlay, x, (bar.xyThumbBottom + barHeight() - 17) / 2);
-  EXPECT_NE(thumb.g, track.g) << "a thumb is drawn";
-
-  hoverBar(onBar(x, middle));
-  EXPECT_GT(at(overlay, x, middle).g, thumb.g + 10) << "the white underlay";
-  EXPECT_TRUE(closeTo(at(overlay, inArrow.x, inArrow.y), arrow, 2));
-
-  hoverBar(onBar(inArrow.x, inArrow.y));
-  EXPECT_GT(redness(at(overlay, inArrow.x, inArrow.y)), redness(arrow) + 20);
-  EXPECT_TRUE(closeTo(at(overlay, x, middle), thumb, 2));
-}
 
 TEST_F(ResultBoxTest, DisabledBarShowsNoThumbAndNoHover) {
   // Wine counts a bar unavailable only when its content fits; disabled as well, it
