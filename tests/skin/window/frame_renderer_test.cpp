@@ -67,10 +67,13 @@ class FrameRendererTest : public testing::Test {
 TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) {
   theme().backgroundPicture = test::twoColourPng(40, 20, 0xFFC03020, 0xFF2040C0);
   theme().baseColour = 0x00FF00;
+  theme().programIcon = static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
   FramedWindow framed(300, 120);
   const SkinnedWindowRecord& record = framed.record();
 
   renderWindowFrame(framed.index());
+  DestroyIcon(theme().programIcon);
 
   const OffscreenImage& image = framed.background();
   ASSERT_EQ(image.width(), 300);
@@ -80,6 +83,9 @@ TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) 
   EXPECT_TRUE(closeTo(rgbAt(image, 5, 60), 0xC03020, 2)) << "inside the outline";
   // With the caption band's defaults nothing lies between the picture and the caption.
   EXPECT_TRUE(closeTo(rgbAt(image, 60, 12), 0xC03020, 2));
+  // The icon's 17 x 17 place at (9, 4): its transparent corner shows the picture.
+  EXPECT_TRUE(closeTo(rgbAt(image, 9, 4), 0xC03020, 2));
+  EXPECT_FALSE(closeTo(rgbAt(image, 17, 12), 0xC03020, 40)) << "icon drawn";
   EXPECT_TRUE(closeTo(rgbAt(image, 0, 60), over(0xC03020, 0x000000, 180), 12)) << "black outer outline";
   EXPECT_TRUE(closeTo(rgbAt(image, 150, 0), over(0x2040C0, 0x000000, 180), 12));
 
@@ -89,6 +95,35 @@ TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) 
   EXPECT_TRUE(samePixels(snapshot(record.windowImage), snapshot(image), 300));
   EXPECT_EQ(rgbAt(record.captionCache, 60, 12), rgbAt(image, 60, 12));
   EXPECT_EQ(GetPropA(framed.window(), props::originalBackgroundBitmapKey), image.originalBitmap());
+}
+
+TEST_F(FrameRendererTest, AnIconWithoutAlphaIsDrawnThroughItsMask) {
+  // 17 x 17 of solid green whose mask leaves the left columns transparent.
+  draw::OwnedBitmap colour(createDibSection(17, 17));
+  {
+    draw::MemoryDC dc = draw::MemoryDC::createCompatible();
+    draw::ScopedSelectObject selected(dc.get(), colour.get());
+    draw::OwnedBrush green(CreateSolidBrush(RGB(0, 0xC0, 0)));
+    const RECT all{0, 0, 17, 17};
+    FillRect(dc.get(), &all, green.get());
+  }
+  draw::OwnedBitmap mask(CreateBitmap(17, 17, 1, 1, nullptr));
+  {
+    draw::MemoryDC dc = draw::MemoryDC::createCompatible();
+    draw::ScopedSelectObject selected(dc.get(), mask.get());
+    PatBlt(dc.get(), 0, 0, 17, 17, BLACKNESS);
+    PatBlt(dc.get(), 0, 0, 8, 17, WHITENESS);
+  }
+  ICONINFO parts{TRUE, 0, 0, mask.get(), colour.get()};
+  theme().programIcon = CreateIconIndirect(&parts);
+  ASSERT_TRUE(theme().programIcon);
+  FramedWindow framed(300, 120);
+
+  renderWindowFrame(framed.index());
+
+  EXPECT_TRUE(closeTo(rgbAt(framed.background(), 9 + 3, 4 + 8), grey, 2)) << "masked out";
+  EXPECT_TRUE(closeTo(rgbAt(framed.background(), 9 + 13, 4 + 8), 0x00C000, 2));
+  DestroyIcon(theme().programIcon);
 }
 
 struct BandCase {
