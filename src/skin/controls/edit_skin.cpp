@@ -1,6 +1,7 @@
 #include "skin/controls/edit_skin.h"
 
 #include <array>
+#include <vector>
 
 #include "draw/gdi_handles.h"
 #include "skin/controls/canvas.h"
@@ -64,15 +65,34 @@ std::array<RECT, 4> ringStrips(SIZE window, const RECT& client) {
           RECT{0, client.top, client.left, client.bottom}, RECT{client.right, client.top, window.cx, client.bottom}};
 }
 
-// Only the frame ring goes into windowImage: the client part there is the text's own.
-// Clipping it out does what a key-coloured client part and a colour-keyed copy would,
-// at a fraction of the cost.
-void commitRing(HWND edit, ControlCanvas& canvas, const RECT& clientInWindow) {
+// What the frame must leave alone, in the edit's window coordinates: the client area,
+// which is the text's own, and the overlays lying over the scroll bars in the ring.
+std::vector<RECT> areasBesideTheFrame(HWND edit, const EditRecord& record, const RECT& clientInWindow) {
+  std::vector<RECT> areas{clientInWindow};
+  RECT frame{};
+  GetWindowRect(edit, &frame);
+  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
+    if (!overlay || !IsWindowVisible(overlay)) continue;
+    RECT place{};
+    GetWindowRect(overlay, &place);
+    OffsetRect(&place, -frame.left, -frame.top);
+    areas.push_back(place);
+  }
+  return areas;
+}
+
+void excludeAreas(HDC dc, const std::vector<RECT>& areas, POINT offset = {}) {
+  for (const RECT& area : areas)
+    ExcludeClipRect(dc, area.left + offset.x, area.top + offset.y, area.right + offset.x, area.bottom + offset.y);
+}
+
+// Only the frame ring goes into windowImage. Clipping the rest out does what a
+// key-coloured client part and a colour-keyed copy would, at a fraction of the cost.
+void commitRing(HWND edit, ControlCanvas& canvas, const std::vector<RECT>& besideTheFrame) {
   SkinnedWindowRecord* owner = skinnedWindowAt(owningWindowIndex(edit));
   if (!owner || !owner->windowImage) return;
   const RECT place = rectInSkinnedWindow(edit);
-  ExcludeClipRect(owner->windowImage.dc(), place.left + clientInWindow.left, place.top + clientInWindow.top,
-                  place.left + clientInWindow.right, place.top + clientInWindow.bottom);
+  excludeAreas(owner->windowImage.dc(), besideTheFrame, {place.left, place.top});
   canvas.commit(nullptr, false, true);  // resets the clip when done
 }
 
@@ -261,14 +281,15 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
   if (borderKind(edit) != 0) drawEditBorder(edit, focused, hot, g);
   canvas.finishDrawing();
 
+  const std::vector<RECT> besideTheFrame = areasBesideTheFrame(edit, *record, client);
   {
     const draw::WindowDC dc = draw::WindowDC::whole(edit);
     if (dc) {
-      ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+      excludeAreas(dc.get(), besideTheFrame);
       canvas.copyTo(dc.get());
     }
   }
-  commitRing(edit, canvas, client);
+  commitRing(edit, canvas, besideTheFrame);
 }
 
 void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics) {
