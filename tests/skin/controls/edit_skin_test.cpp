@@ -273,6 +273,23 @@ TEST_F(ResultBoxTest, DisabledBarShowsNoThumbAndNoHover) {
   for (int y = 20; y < barHeight() - 20; y += 4) EXPECT_TRUE(closeTo(at(overlay, x, y), top, 1)) << "row " << y;
 }
 
+TEST_F(ResultBoxTest, RepaintingTheEditLeavesItsOverlayOnTop) {
+  const POINT onTrack{3, barHeight() / 2};
+  const auto shown = [&] {
+    const draw::WindowDC dc = draw::WindowDC::client(overlay);
+    return GetPixel(dc.get(), onTrack.x, onTrack.y);
+  };
+  const COLORREF before = shown();
+  const Rgb kept = at(overlay, onTrack.x, onTrack.y);
+  ASSERT_GT(redness(kept), 10) << "the tinted track";
+
+  InvalidateRect(box, nullptr, TRUE);  // the client only: a paint that repaints no overlay
+  UpdateWindow(box);
+
+  EXPECT_EQ(shown(), before);
+  EXPECT_TRUE(closeTo(at(overlay, onTrack.x, onTrack.y), kept, 0));
+}
+
 TEST_F(ResultBoxTest, ClickingTheOverlayScrollsTheEdit) {
   SetForegroundWindow(form.window());
   form.settle();
