@@ -45,8 +45,8 @@ void fillEditRecord(EditRecord& record, HWND edit) {
   props::setTextColour(edit, 0);
 }
 
-void repaintOverlay(HWND edit, ScrollDirection direction, int hotPart = noScrollPart) {
-  paintScrollBar(findScrolledControl(edit), direction, hotPart);
+void repaintOverlay(HWND edit, ScrollDirection direction) {
+  paintScrollBar(findScrolledControl(edit), direction, noScrollPart);
 }
 
 // The overlays live with the parent; once their edit box is gone they would only
