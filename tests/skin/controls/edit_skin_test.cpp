@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -288,6 +289,31 @@ TEST_F(ResultBoxTest, RepaintingTheEditLeavesItsOverlayOnTop) {
 
   EXPECT_EQ(shown(), before);
   EXPECT_TRUE(closeTo(at(overlay, onTrack.x, onTrack.y), kept, 0));
+}
+
+TEST_F(ResultBoxTest, OverlayShowsWhereWheelAndKeysLeaveTheThumb) {
+  const int x = (bar.rcScrollBar.right - bar.rcScrollBar.left) / 2;
+  const auto column = [&] {
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < barHeight(); ++y) {
+      const Rgb c = at(overlay, x, y);
+      pixels.push_back(static_cast<std::uint32_t>(c.r << 16 | c.g << 8 | c.b));
+    }
+    return pixels;
+  };
+  const auto asFreshlyPainted = [&] {
+    const std::vector<std::uint32_t> shown = column();
+    paintScrollBar(findScrolledControl(box), ScrollDirection::vertical, noScrollPart);
+    return shown == column();
+  };
+  const std::vector<std::uint32_t> atTop = column();
+
+  for (int i = 0; i < 4; ++i) SendMessageA(box, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_NE(column(), atTop) << "the thumb moved";
+  EXPECT_TRUE(asFreshlyPainted()) << "after the wheel";
+
+  SendMessageA(box, WM_KEYDOWN, VK_NEXT, 0);
+  EXPECT_TRUE(asFreshlyPainted()) << "after a page down";
 }
 
 TEST_F(ResultBoxTest, ClickingTheOverlayScrollsTheEdit) {
