@@ -12,18 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
+
 namespace {
 
-double nowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::nowMs;
 
 struct Search {
   DWORD processId;

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Every message-box test runs with GDI+ started, as the tool's start-up does.
+// Test executables that paint run with GDI+ started, as the tool's start-up does.
 class GdiPlusEnvironment : public testing::Environment {
  public:
   void SetUp() override { ASSERT_NE(draw::startGdiPlus(), 0u); }
