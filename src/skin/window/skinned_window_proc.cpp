@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
@@ -271,14 +272,19 @@ LRESULT onLeftButtonDown(const WindowMessage& m) {
     const POINT p = pointOf(m.lParam);
     const int hit = hitTitleButton(index, p.x, p.y);
     pressedButton = hit;
+    skinnedWindowAt(index)->titleButtonDown = hit;
     if (hit > 0) paintTitleButton(index, hit, nullptr, true);
   }
   return passOn(m);
 }
 
+// A title button acts when the left button goes down and comes up on that same button,
+// as a push button does: not when it comes up on another one, or was pressed elsewhere.
 LRESULT onLeftButtonUp(const WindowMessage& m) {
   const int button = pressedButton;
-  if (button > 0 && button <= static_cast<int>(m.record.titleButtons.size()) && m.record.titleBar) {
+  const int pressedDown = std::exchange(m.record.titleButtonDown, 0);
+  if (button > 0 && button == pressedDown && button <= static_cast<int>(m.record.titleButtons.size()) &&
+      m.record.titleBar) {
     pressTitleButton(m.index, button);
     if (!IsWindow(m.window)) return 0;  // closed by the button
   }

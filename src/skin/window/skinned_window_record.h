@@ -136,6 +136,7 @@ struct SkinnedWindowRecord {
   ButtonFade fadeIn;
   ButtonFade fadeOut;
   bool hoverTimerOn = false;
+  int titleButtonDown = 0;         // the title button the left button went down on, 0 for none
   bool closeHot = false;           // skinned message boxes: close button drawn hot
   int frameWidth = 0;              // client size at installation, then at every full render
   int frameHeight = 0;

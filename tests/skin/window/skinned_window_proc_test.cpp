@@ -128,6 +128,7 @@ TEST_F(SkinnedWindowProcTest, ATitleButtonActsOnlyWhenPressedAndReleasedOnIt) {
       {"close", onClose, onClose, {SC_CLOSE}},
       {"minimise", onMinimise, onMinimise, {SC_MINIMIZE}},
       {"close, released in the caption", onClose, inCaption, {}},
+      {"close, released over minimise", onClose, onMinimise, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -141,6 +142,15 @@ TEST_F(SkinnedWindowProcTest, ATitleButtonActsOnlyWhenPressedAndReleasedOnIt) {
     EXPECT_TRUE(loggedParameters(window, WM_NCLBUTTONDOWN).empty()) << "a press on a button drags nothing";
     DestroyWindow(window);
   }
+}
+
+TEST_F(SkinnedWindowProcTest, AReleaseWithoutAPressOnTheButtonDoesNothing) {
+  const HWND window = shownWindow();
+  messageLog().clear();
+  SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, onClose);  // the button went down elsewhere
+  SendMessageA(window, WM_LBUTTONUP, 0, onClose);
+  EXPECT_TRUE(loggedParameters(window, WM_SYSCOMMAND).empty());
+  DestroyWindow(window);
 }
 
 TEST_F(SkinnedWindowProcTest, PressingTheCloseButtonPaintsItPressed) {
