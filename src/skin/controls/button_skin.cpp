@@ -1,5 +1,7 @@
 #include "skin/controls/button_skin.h"
 
+#include <string>
+
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/canvas.h"
@@ -37,6 +39,19 @@ void fillButtonRecord(ButtonRecord& record, HWND button) {
 
 // --- The push-button painter, step by step ----------------------------------------
 
+// Everything a push button's picture depends on.
+struct ButtonLook {
+  int x, y, w, h;
+  UINT state;  // the owner-draw states the painter reads
+  COLORREF accent;
+  std::string caption;
+  std::string fontFamily;
+  int fontSize;
+  int fontStyle;
+  COLORREF textColour;
+  bool operator==(const ButtonLook&) const = default;
+};
+
 struct ButtonArea {
   float x, y;
   int w, h;
@@ -64,8 +79,7 @@ void paintShadingAndGloss(draw::DrawingSurface& g, const ButtonArea& a) {
                    toArgb(white, 10));
 }
 
-void paintBorder(draw::DrawingSurface& g, const ButtonArea& a, UINT state) {
-  const COLORREF accent = theme().themeColour;
+void paintBorder(draw::DrawingSurface& g, const ButtonArea& a, UINT state, COLORREF accent) {
   const draw::DrawingPath shape = a.body();
   if (state & buttonHotState) {
     const draw::PointF top{a.x, a.y};
@@ -85,24 +99,57 @@ void paintBorder(draw::DrawingSurface& g, const ButtonArea& a, UINT state) {
   }
 }
 
-void paintPressedInset(draw::DrawingSurface& g, const ButtonArea& a) {
+void paintPressedInset(draw::DrawingSurface& g, const ButtonArea& a, COLORREF accent) {
   const draw::DrawingPath inset =
       roundedRectPath(a.x + 2, a.y + 2, static_cast<float>(a.w - 3), static_cast<float>(a.h - 3), cornerSize);
-  fillWithGradient(g, inset, {2, 2}, {2, static_cast<float>(a.h - 2)}, toArgb(theme().themeColour, 60),
-                   toArgb(white, 100));
+  fillWithGradient(g, inset, {2, 2}, {2, static_cast<float>(a.h - 2)}, toArgb(accent, 60), toArgb(white, 100));
 }
 
-void paintCaption(draw::DrawingSurface& g, HWND button, const ButtonRecord& record, const ButtonArea& a) {
-  if (record.caption.empty()) return;
-  const draw::DrawingSolidBrush ink(toArgb(props::textColour(button), 255));
-  const draw::DrawingFontFamily family = fontFamilyOrFallback(record.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(record.fontSize), record.fontStyle, 0);
+void paintCaption(draw::DrawingSurface& g, const ButtonLook& look, const ButtonArea& a) {
+  if (look.caption.empty()) return;
+  const draw::DrawingSolidBrush ink(toArgb(look.textColour, 255));
+  const draw::DrawingFontFamily family = fontFamilyOrFallback(look.fontFamily);
+  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, 0);
   draw::DrawingStringFormat format;
   format.create();
   format.setAlignment(1);
   format.setLineAlignment(1);
   // Centred, two pixels below the middle.
-  g.drawString(record.caption, font, ink, {0, 2, static_cast<float>(a.w), static_cast<float>(a.h)}, format);
+  g.drawString(look.caption, font, ink, {0, 2, static_cast<float>(a.w), static_cast<float>(a.h)}, format);
+}
+
+void paintButtonLook(draw::DrawingSurface& g, const ButtonLook& look) {
+  const ButtonArea area{static_cast<float>(look.x), static_cast<float>(look.y), look.w, look.h};
+  g.fillPath(draw::DrawingSolidBrush(toArgb(white, 120)), area.body());
+  if (look.state & buttonDisabledState) {
+    paintDisabledLook(g, area);
+  } else {
+    paintShadingAndGloss(g, area);
+    paintBorder(g, area, look.state, look.accent);
+    if (look.state & buttonPressedState) paintPressedInset(g, area, look.accent);
+  }
+  paintCaption(g, look, area);
+}
+
+// A push button as the painter shows it; the same look is drawn once and its picture
+// laid over the background at each paint.
+void paintPushButtonOf(const ButtonRecord& record, HWND button, HDC dc, UINT state, const RECT& rect) {
+  ControlCanvas canvas(button, rect);
+  if (!canvas) return;
+  const ButtonLook look{rect.left,
+                        rect.top,
+                        rect.right - rect.left,
+                        rect.bottom - rect.top,
+                        state & (buttonPressedState | buttonDisabledState | buttonFocusState | buttonHotState),
+                        theme().themeColour,
+                        record.caption,
+                        record.fontFamily,
+                        record.fontSize,
+                        record.fontStyle,
+                        props::textColour(button)};
+  static LayerMemo<ButtonLook> looks;
+  layOver(canvas.dc(), looks.picture(look, look.w, look.h, [&](draw::DrawingSurface& g) { paintButtonLook(g, look); }));
+  canvas.commit(dc);
 }
 
 // --- buttonSkinProc's handlers -----------------------------------------------------
@@ -259,7 +306,7 @@ void repaintButtonNow(HWND button, UINT state, bool hot) {
       paintNow(button, [&](HDC dc) {
         RECT client{};
         GetClientRect(button, &client);
-        paintPushButton(button, dc, state, client);
+        paintPushButtonOf(*record, button, dc, state, client);
       });
       break;
     case checkBoxKind: paintCheckBox(button, state); break;
@@ -268,24 +315,7 @@ void repaintButtonNow(HWND button, UINT state, bool hot) {
 }
 
 void paintPushButton(HWND button, HDC dc, UINT state, const RECT& rect) {
-  const ButtonRecord* record = buttonRecordOf(button);
-  if (!record) return;
-  ControlCanvas canvas(button, rect);
-  if (!canvas) return;
-  draw::DrawingSurface& g = canvas.surface();
-  const ButtonArea area{static_cast<float>(rect.left), static_cast<float>(rect.top), rect.right - rect.left,
-                        rect.bottom - rect.top};
-
-  g.fillPath(draw::DrawingSolidBrush(toArgb(white, 120)), area.body());
-  if (state & buttonDisabledState) {
-    paintDisabledLook(g, area);
-  } else {
-    paintShadingAndGloss(g, area);
-    paintBorder(g, area, state);
-    if (state & buttonPressedState) paintPressedInset(g, area);
-  }
-  paintCaption(g, button, *record, area);
-  canvas.commit(dc);
+  if (const ButtonRecord* record = buttonRecordOf(button)) paintPushButtonOf(*record, button, dc, state, rect);
 }
 
 void dispatchOwnerDraw(int windowIndex, const DRAWITEMSTRUCT& item) {
@@ -296,7 +326,7 @@ void dispatchOwnerDraw(int windowIndex, const DRAWITEMSTRUCT& item) {
   const ButtonRecord* record = window ? window->buttons.at(index) : nullptr;
   // Check boxes and radio buttons paint themselves; a stale index names another button.
   if (!record || record->window != item.hwndItem || record->buttonKind != pushButtonKind) return;
-  paintPushButton(item.hwndItem, item.hDC, item.itemState, item.rcItem);
+  paintPushButtonOf(*record, item.hwndItem, item.hDC, item.itemState, item.rcItem);
 }
 
 }  // namespace skin

@@ -52,6 +52,15 @@ void fillContainerPage(HWND control, HDC canvas, int width, int height) {
   surface.fillRectangle(page, 0, 0, static_cast<float>(width), static_cast<float>(height));
 }
 
+// The owner's background behind rect of the control, at (0, 0) of target.
+void copyBackground(const CanvasOwner& owner, HWND control, const RECT& rect, HDC target) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  BitBlt(target, 0, 0, width, height, owner.window->backgroundImage.dc(), owner.origin.x + rect.left,
+         owner.origin.y + rect.top, SRCCOPY);
+  fillContainerPage(control, target, width, height);
+}
+
 SkinnedWindowRecord* imageOwner(HWND control, bool useToolbarIndex) {
   SkinnedWindowRecord* window = skinnedWindowAt(owningWindowIndex(control, useToolbarIndex));
   return window && window->windowImage ? window : nullptr;
@@ -62,6 +71,13 @@ SkinnedWindowRecord* imageOwner(HWND control, bool useToolbarIndex) {
 std::vector<CanvasEntry>& canvasList() {
   static std::vector<CanvasEntry> list;
   return list;
+}
+
+bool copyControlBackground(HWND control, const RECT& rect, HDC target) {
+  const std::optional<CanvasOwner> owner = findCanvasOwner(control);
+  if (!owner || !owner->window || !target) return false;
+  copyBackground(*owner, control, rect, target);
+  return true;
 }
 
 HDC makeControlCanvas(HWND control, const RECT& rect) {
@@ -77,10 +93,7 @@ HDC makeControlCanvas(HWND control, const RECT& rect) {
   if (!dib || !dc) return nullptr;
   const HGDIOBJ previous = SelectObject(dc.get(), dib.get());
   if (!previous) return nullptr;
-
-  BitBlt(dc.get(), 0, 0, width, height, owner->window->backgroundImage.dc(), owner->origin.x + rect.left,
-         owner->origin.y + rect.top, SRCCOPY);
-  fillContainerPage(control, dc.get(), width, height);
+  copyBackground(*owner, control, rect, dc.get());
 
   // The list owns both objects until releaseCanvas; they stay counted as live.
   const HDC canvas = dc.release();

@@ -23,6 +23,9 @@ std::vector<CanvasEntry>& canvasList();
 // A canvas of rect's size showing the owner window's background behind that rectangle
 // of the control; 0 when the control has no skinned owner.
 HDC makeControlCanvas(HWND control, const RECT& rect);
+// What a canvas of rect would show, copied to (0, 0) of target; false when the control
+// has no skinned owner.
+bool copyControlBackground(HWND control, const RECT& rect, HDC target);
 // Copies a canvas into the owning window's windowImage at the control's place.
 void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex = false, bool wholeWindow = false);
 // The same for a frame drawn over the whole window rectangle, skipping keyColour pixels.

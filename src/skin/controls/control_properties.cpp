@@ -36,6 +36,13 @@ void deleteColourObjects(HWND control) {
   deleteParked(takeProperty(control, colourBitmapKey));
 }
 
+draw::OwnedBitmap takeColourBitmap(HWND control) {
+  const auto bitmap = static_cast<HBITMAP>(takeProperty(control, colourBitmapKey));
+  if (!bitmap) return {};
+  draw::detail::countGdiObject(-1);  // counted again by its new owner
+  return draw::OwnedBitmap(bitmap);
+}
+
 void replaceColourObjects(HWND control, draw::OwnedBrush brush, draw::OwnedBitmap bitmap) {
   deleteColourObjects(control);
   park(control, colourBrushKey, std::move(brush));

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "draw/embedded_resources.h"
-#include "skin/controls/canvas.h"
 #include "skin/controls/control_geometry.h"
+#include "skin/controls/paint_helpers.h"
+#include "skin/window/offscreen_image.h"
 #include "skin/window/skin_theme.h"
 
 namespace skin {
@@ -130,23 +131,9 @@ std::vector<std::uint8_t> tintGlyph() {
 
 draw::OwnedBitmap makeTranslucentBackground(HWND control) {
   const RECT area = clientRectInWindow(control);
-  ControlCanvas canvas(control, area);
-  if (!canvas) return {};
-  {
-    draw::DrawingSurface& surface = canvas.surface();
-    const draw::DrawingSolidBrush veil(toArgb(0xFFFFFF, theme().controlAlpha));
-    surface.fillRectangle(veil, 0, 0, static_cast<float>(canvas.width()), static_cast<float>(canvas.height()));
-  }
-  canvas.finishDrawing();
-  draw::OwnedBitmap copy(CreateCompatibleBitmap(canvas.dc(), canvas.width(), canvas.height()));
-  if (!copy) return {};
-  draw::MemoryDC scratch = draw::MemoryDC::createCompatible();
-  if (!scratch) return {};
-  {
-    draw::ScopedSelectObject selected(scratch.get(), copy.get());
-    BitBlt(scratch.get(), 0, 0, canvas.width(), canvas.height(), canvas.dc(), 0, 0, SRCCOPY);
-  }
-  return copy;
+  draw::OwnedBitmap background = createDibSection(area.right - area.left, area.bottom - area.top);
+  if (!paintTranslucentBackground(control, background.get())) return {};
+  return background;
 }
 
 }  // namespace skin

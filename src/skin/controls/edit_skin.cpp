@@ -96,6 +96,31 @@ void commitRing(HWND edit, ControlCanvas& canvas, const std::vector<RECT>& besid
   canvas.commit(nullptr, false, true);  // resets the clip when done
 }
 
+// One 1-pixel rectangle outline of the frame, `inset` pixels in from the window's edge.
+struct FrameStroke {
+  COLORREF colour;
+  int alpha;
+  int inset;
+};
+
+// The strokes of the frame, in drawing order. A plain WS_BORDER frame has no room for
+// the double hot frame.
+std::vector<FrameStroke> frameStrokes(HWND edit, bool focused, bool hot) {
+  const COLORREF accent = theme().themeColour;
+  if (hot && borderKind(edit) == 2) return {{white, 60, 0}, {accent, 90, 0}, {accent, 180, 1}};
+  return {focused ? FrameStroke{accent, 180, 0} : FrameStroke{black, 80, 0}};
+}
+
+// A rectangle outline as four bars that do not overlap: the pixels of a 1-pixel pen.
+std::array<RECT, 4> strokeBars(SIZE window, int inset) {
+  const LONG left = inset;
+  const LONG top = inset;
+  const LONG right = window.cx - inset;
+  const LONG bottom = window.cy - inset;
+  return {RECT{left, top, right, top + 1}, RECT{left, bottom - 1, right, bottom},
+          RECT{left, top + 1, left + 1, bottom - 1}, RECT{right - 1, top + 1, right, bottom - 1}};
+}
+
 // --- editSkinProc's handlers -------------------------------------------------------
 
 struct EditMessage {
@@ -267,19 +292,14 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
   ControlCanvas canvas(edit, RECT{0, 0, size.cx, size.cy});
   if (!canvas) return;
 
-  draw::DrawingSurface& g = canvas.surface();
-  const auto f = [](LONG value) { return static_cast<float>(value); };
-  g.setClipRect(0, 0, f(size.cx), f(size.cy), 0);
-  g.setClipRect(f(client.left), f(client.top), f(client.right - client.left), f(client.bottom - client.top), 3);
-  // The ring is filled strip by strip: the library's cost follows the area it is asked
-  // to fill, whatever the clip leaves of it.
-  const draw::DrawingSolidBrush ringFill(toArgb(white, translucent() ? theme().controlAlpha : 255));
-  if (!translucent()) g.setCompositingMode(1);  // opaque white replaces what is there
-  for (const RECT& strip : ringStrips(size, client))
-    g.fillRectangle(ringFill, f(strip.left), f(strip.top), f(strip.right - strip.left), f(strip.bottom - strip.top));
-  g.setCompositingMode(0);
-  if (borderKind(edit) != 0) drawEditBorder(edit, focused, hot, g);
-  canvas.finishDrawing();
+  // A ring a few pixels wide and one-pixel strokes: blended straight into the canvas
+  // pixels, which the drawing library would do for many times the cost.
+  const HDC pixels = canvas.dc();
+  const int ringAlpha = translucent() ? theme().controlAlpha : 255;
+  for (const RECT& strip : ringStrips(size, client)) blendColour(pixels, strip, white, ringAlpha);
+  if (borderKind(edit) != 0)
+    for (const FrameStroke& stroke : frameStrokes(edit, focused, hot))
+      for (const RECT& bar : strokeBars(size, stroke.inset)) blendColour(pixels, bar, stroke.colour, stroke.alpha);
 
   const std::vector<RECT> besideTheFrame = areasBesideTheFrame(edit, *record, client);
   {
@@ -294,27 +314,11 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
 
 void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics) {
   const SIZE size = windowSize(edit);
-  const float right = static_cast<float>(size.cx - 1);
-  const float bottom = static_cast<float>(size.cy - 1);
-  const COLORREF accent = theme().themeColour;
-  // A one-pixel rectangle outline drawn as four one-pixel bars: the same pixels as a
-  // 1-pixel pen, without the library's cost of stroking over the whole window's area.
-  const auto stroke = [&](draw::Argb colour, float inset) {
-    const draw::DrawingSolidBrush ink(colour);
-    const float width = right - 2 * inset + 1;
-    const float height = bottom - 2 * inset + 1;
-    graphics.fillRectangle(ink, inset, inset, width, 1);
-    graphics.fillRectangle(ink, inset, inset + height - 1, width, 1);
-    graphics.fillRectangle(ink, inset, inset + 1, 1, height - 2);
-    graphics.fillRectangle(ink, inset + width - 1, inset + 1, 1, height - 2);
-  };
-  // A plain WS_BORDER frame has no room for the double hot frame.
-  if (hot && borderKind(edit) == 2) {
-    stroke(toArgb(white, 60), 0);
-    stroke(toArgb(accent, 90), 0);
-    stroke(toArgb(accent, 180), 1);
-  } else {
-    stroke(focused ? toArgb(accent, 180) : toArgb(black, 80), 0);
+  const auto f = [](LONG value) { return static_cast<float>(value); };
+  for (const FrameStroke& stroke : frameStrokes(edit, focused, hot)) {
+    const draw::DrawingSolidBrush ink(toArgb(stroke.colour, stroke.alpha));
+    for (const RECT& bar : strokeBars(size, stroke.inset))
+      graphics.fillRectangle(ink, f(bar.left), f(bar.top), f(bar.right - bar.left), f(bar.bottom - bar.top));
   }
 }
 

@@ -3,7 +3,12 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "draw/drawing.h"
 
@@ -23,9 +28,56 @@ void fillWithGradient(draw::DrawingSurface& surface, const draw::DrawingPath& sh
 // Strokes a shape with a 1-pixel pen.
 void outline(draw::DrawingSurface& surface, const draw::DrawingPath& shape, draw::Argb colour);
 
-// Lays white at `alpha` (0..255) over the first width x height pixels of a device
-// context: the pixels of a white fill at that opacity, at a fraction of the drawing
-// library's cost over a control as large as an edit box.
+// Lays colour at alpha (0..255) over a rectangle of a device context, ignoring its
+// clip: the pixels of the drawing library's solid fill, written straight into the
+// top-down 32-bit DIB section (createDibSection) selected in dc, at a small fraction
+// of the library's cost. Other contexts are filled through the library.
+void blendColour(HDC dc, const RECT& area, COLORREF colour, int alpha);
+// blendColour with white over the first width x height pixels.
 void veilWithWhite(HDC dc, int width, int height, int alpha);
+
+// Paints the control's client area as makeTranslucentBackground shows it (the window
+// background under the theme's white veil) into a bitmap of that size. False, with
+// nothing painted, when the bitmap has another size or the control no skinned owner.
+bool paintTranslucentBackground(HWND control, HBITMAP bitmap);
+
+// A picture drawn once over transparency and laid over canvases at every paint, for
+// the parts of a control whose look depends on a few values only. Plain memory: it
+// costs no drawing object and outlives the drawing library.
+struct LayerPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;  // 0xAARRGGBB, not premultiplied, top row first
+};
+
+// The picture of what `draw` draws on a surface over a transparent width x height
+// area; empty when the library cannot draw.
+LayerPicture drawLayer(int width, int height, const std::function<void(draw::DrawingSurface&)>& draw);
+// Lays the picture over the pixels of dc at (x, y), as the library draws an image;
+// straight into the pixels as blendColour does.
+void layOver(HDC dc, const LayerPicture& picture, int x = 0, int y = 0);
+
+// The pictures of the last few looks of a control kind, found by everything a look
+// depends on (Key compares with ==). Drawing the same look again would cost many
+// times more than laying the kept picture over the background.
+template <typename Key>
+class LayerMemo {
+ public:
+  const LayerPicture& picture(const Key& key, int width, int height,
+                              const std::function<void(draw::DrawingSurface&)>& draw) {
+    for (const auto& [kept, picture] : entries_)
+      if (kept == key) return picture;
+    LayerPicture drawn = drawLayer(width, height, draw);
+    if (drawn.argb.empty()) return none_;  // kept only once the library has drawn it
+    if (entries_.size() == limit) entries_.erase(entries_.begin());
+    entries_.emplace_back(key, std::move(drawn));
+    return entries_.back().second;
+  }
+
+ private:
+  static constexpr std::size_t limit = 32;
+  std::vector<std::pair<Key, LayerPicture>> entries_;
+  LayerPicture none_;
+};
 
 }  // namespace skin

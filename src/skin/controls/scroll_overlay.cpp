@@ -122,13 +122,13 @@ struct BarState {
 };
 
 void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarState& bar, bool first, bool hot,
-                      ScrollDirection direction) {
+                      COLORREF accent, ScrollDirection direction) {
   const float d = static_cast<float>(bar.arrow);
   const float start = first ? 1.0f : static_cast<float>(bar.length - arrowLength);
   const draw::DrawingPath shape = space.roundedRect(1, start, d - 3, 15, 5);
   if (hot && !bar.unavailable) {
     const draw::DrawingLinearBrush sheen(space.point(1, start), space.point(d - 2, start), toArgb(white, 100),
-                                         toArgb(theme().themeColour, 150));
+                                         toArgb(accent, 150));
     g.fillPath(sheen, shape);
   }
   outline(g, shape, toArgb(black, 60));
@@ -152,7 +152,7 @@ void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarS
   g.drawImage(picture, at.x, at.y);
 }
 
-void paintThumb(draw::DrawingSurface& g, const BarSpace& space, const BarState& bar, bool hot) {
+void paintThumb(draw::DrawingSurface& g, const BarSpace& space, const BarState& bar, bool hot, COLORREF accent) {
   const float d = static_cast<float>(bar.arrow);
   const float from = static_cast<float>(bar.thumbFrom);
   const draw::DrawingPath shape = space.roundedRect(static_cast<float>(bar.thickness - bar.arrow) / 2 + 1, from,
@@ -160,10 +160,32 @@ void paintThumb(draw::DrawingSurface& g, const BarSpace& space, const BarState& 
   if (hot) g.fillPath(draw::DrawingSolidBrush(toArgb(white, 180)), shape);
   const draw::PointF a = space.point(1, from);
   const draw::PointF b = space.point(d - 2, from);
-  fillWithGradient(g, shape, a, b, toArgb(white, 150), toArgb(theme().themeColour, 150));
+  fillWithGradient(g, shape, a, b, toArgb(white, 150), toArgb(accent, 150));
   fillWithGradient(g, shape, a, b, toArgb(white, 0), toArgb(white, 150));
   outline(g, shape, toArgb(black, 100));
 }
+
+void paintBar(draw::DrawingSurface& g, const BarSpace& space, const BarState& bar, int hotPart, COLORREF accent,
+              ScrollDirection direction) {
+  const draw::DrawingLinearBrush track(space.point(0, 0), space.point(static_cast<float>(bar.thickness), 0),
+                                       toArgb(accent, 40), toArgb(white, 255));
+  const draw::PointF size = space.point(static_cast<float>(bar.thickness), static_cast<float>(bar.length));
+  g.fillRectangle(track, 0, 0, size.x, size.y);
+  if (!bar.unavailable) paintThumb(g, space, bar, hotPart == thumbPart, accent);
+  paintArrowButton(g, space, bar, true, hotPart == firstArrowPart, accent, direction);
+  paintArrowButton(g, space, bar, false, hotPart == secondArrowPart, accent, direction);
+}
+
+// Everything a bar's picture depends on.
+struct BarLook {
+  int width, height;
+  bool vertical;
+  int thumbFrom, thumbTo;
+  bool unavailable;
+  int hotPart;
+  COLORREF accent;
+  bool operator==(const BarLook&) const = default;
+};
 
 LRESULT overlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam, ScrollDirection direction) {
   if (message != WM_PAINT) return forwardMessage(overlay, message, wParam, lParam);
@@ -258,15 +280,12 @@ void paintScrollBar(const ScrolledControl& control, ScrollDirection direction, i
 
   ControlCanvas canvas(target.overlay, RECT{0, 0, w, h});
   if (!canvas) return;
-  draw::DrawingSurface& g = canvas.surface();
-  const draw::DrawingLinearBrush track(space.point(0, 0), space.point(static_cast<float>(bar.thickness), 0),
-                                       toArgb(theme().themeColour, 40), toArgb(white, 255));
-  g.fillRectangle(track, 0, 0, static_cast<float>(w), static_cast<float>(h));
-  if (!bar.unavailable) paintThumb(g, space, bar, hotPart == thumbPart);
-  paintArrowButton(g, space, bar, true, hotPart == firstArrowPart, direction);
-  paintArrowButton(g, space, bar, false, hotPart == secondArrowPart, direction);
+  const BarLook look{w, h, space.vertical, bar.thumbFrom, bar.thumbTo, bar.unavailable, hotPart, theme().themeColour};
+  static LayerMemo<BarLook> looks;
+  layOver(canvas.dc(), looks.picture(look, w, h, [&](draw::DrawingSurface& g) {
+    paintBar(g, space, bar, hotPart, look.accent, direction);
+  }));
 
-  canvas.finishDrawing();
   commitToWindowImage(target.overlay, canvas.dc());
   const draw::WindowDC dc = draw::WindowDC::client(target.overlay);
   if (dc) canvas.copyTo(dc.get());

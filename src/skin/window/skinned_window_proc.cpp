@@ -11,6 +11,7 @@
 #include "skin/controls/control_installs.h"
 #include "skin/controls/control_properties.h"
 #include "skin/controls/drawing_primitives.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/controls/window_helpers.h"
 #include "skin/window/close_effect.h"
@@ -387,8 +388,10 @@ LRESULT onCommand(const WindowMessage& m) {
 LRESULT translucentBrushAnswer(HDC dc, HWND control) {
   SetTextColor(dc, props::textColour(control));
   SetBkMode(dc, TRANSPARENT);
-  props::deleteColourObjects(control);
-  draw::OwnedBitmap background = makeTranslucentBackground(control);
+  // The previous answer's bitmap is painted afresh while it fits the control: new
+  // pixel memory at every keystroke would cost more than the painting.
+  draw::OwnedBitmap background = props::takeColourBitmap(control);
+  if (!paintTranslucentBackground(control, background.get())) background = makeTranslucentBackground(control);
   draw::OwnedBrush brush(background ? CreatePatternBrush(background.get()) : nullptr);
   props::replaceColourObjects(control, std::move(brush), std::move(background));
   return reinterpret_cast<LRESULT>(props::colourBrush(control));
