@@ -19,6 +19,17 @@ TTTOOLINFOA toolRecord(HWND owner, UINT_PTR id) {
   return tool;
 }
 
+// comctl32 registers all its window classes as it loads, a noticeable part of the
+// tool's start-up; it is loaded when the first tool tip is made, not with the program.
+// It stays loaded: the windows of its classes outlive any one helper.
+void registerToolTipClass() {
+  using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  static const auto initCommonControls = reinterpret_cast<InitProc>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("comctl32.dll"), "InitCommonControlsEx")));
+  const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
+  if (initCommonControls) initCommonControls(&classes);
+}
+
 }  // namespace
 
 ToolTipHelper::ToolTipHelper(ToolTipHelper&& other) noexcept
@@ -37,8 +48,7 @@ ToolTipHelper::~ToolTipHelper() { destroy(); }
 
 HWND ToolTipHelper::create(HWND owner, bool balloon) {
   destroy();
-  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
-  InitCommonControlsEx(&classes);
+  registerToolTipClass();
   owner_ = owner;
   const DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
   window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
