@@ -33,6 +33,7 @@ void releaseSkinLists() {
   skin::canvasList().clear();
   skin::theme().backgroundPicture.clear();
   skin::theme().backgroundPicture.shrink_to_fit();
+  skin::forgetDecodedThemePicture();
 }
 
 void initSkinModule() {

@@ -12,6 +12,7 @@
 #include "skin/controls/window_helpers.h"
 #include "skin/window/skin_installation.h"
 #include "skin/window/skin_theme.h"
+#include "skin/window/theme_pictures.h"
 
 namespace skin {
 namespace {
@@ -243,6 +244,12 @@ void paintOutline(draw::DrawingSurface& surface, int width, int height) {
   surface.drawPath(draw::DrawingPen(toArgb(white, 180), 1), inner);
 }
 
+void placePicture(draw::DrawingSurface& surface, const draw::DrawingImage& picture, int mode, int width, int height) {
+  const draw::RectF place =
+      pictureDestination(mode, static_cast<int>(picture.width()), static_cast<int>(picture.height()), width, height);
+  surface.drawImage(picture, place.x, place.y, place.width, place.height);
+}
+
 // Base colour, picture, caption band and outline at the client size, composed again
 // only when one of them or the size changed.
 const OffscreenImage* keptBackground(SkinnedWindowRecord& record, int width, int height) {
@@ -268,12 +275,11 @@ const OffscreenImage* keptBackground(SkinnedWindowRecord& record, int width, int
   if (!surface) return nullptr;
   surface.get().clear(toArgb(source.baseColour, 255));
   if (!source.picture.empty()) {
-    const draw::DrawingImage picture = draw::DrawingImage::fromBytes(source.picture);
-    if (picture) {
-      const draw::RectF place = pictureDestination(source.mode, static_cast<int>(picture.width()),
-                                                   static_cast<int>(picture.height()), width, height);
-      surface.get().drawImage(picture, place.x, place.y, place.width, place.height);
-    }
+    // The theme's picture comes decoded when setSkinTheme has just read its pixels.
+    if (const draw::DrawingBitmap decoded = takeDecodedThemePicture(source.picture))
+      placePicture(surface.get(), decoded, source.mode, width, height);
+    else if (const draw::DrawingImage picture = draw::DrawingImage::fromBytes(source.picture))
+      placePicture(surface.get(), picture, source.mode, width, height);
   }
   surface.get().setSmoothingMode(smoothingAntiAlias);
   paintCaptionBand(surface.get(), record, width, height);

@@ -1,5 +1,7 @@
 #include "skin/window/theme_pictures.h"
 
+#include <algorithm>
+
 #include "draw/drawing.h"
 #include "skin/controls/drawing_primitives.h"
 #include "skin/controls/window_helpers.h"
@@ -48,16 +50,31 @@ int drawFromSeed(std::int64_t seed, int count) {
   return 1 + static_cast<int>(unit * count);
 }
 
-}  // namespace
+// Bytes a pixel takes in the formats read as decoded; 0 for those converted first.
+// Reading the decoded pixels spares converting the whole picture for a few samples.
+int bytesPerPixelAsDecoded(int pixelFormat) {
+  switch (pixelFormat) {
+    case PixelFormat24bppRGB:
+      return 3;
+    case PixelFormat32bppRGB:
+    case PixelFormat32bppARGB:
+      return 4;
+    default:
+      return 0;
+  }
+}
 
-COLORREF averageColour(const PictureSource& picture, int samples) {
+COLORREF averageOf(draw::DrawingBitmap& bitmap, int samples) {
   if (samples <= 0) return 0;
-  draw::DrawingBitmap bitmap = decodePicture(picture);
   const int width = static_cast<int>(bitmap.width());
   const int height = static_cast<int>(bitmap.height());
   if (width <= 0 || height <= 0) return 0;
+  const int decodedFormat = bitmap.pixelFormat();
+  int pixelBytes = bytesPerPixelAsDecoded(decodedFormat);
+  const int lockFormat = pixelBytes ? decodedFormat : draw::pixelFormat32bppArgb;
+  if (!pixelBytes) pixelBytes = 4;
   Gdiplus::BitmapData data{};
-  if (!bitmap.lockBits(nullptr, readOnly, draw::pixelFormat32bppArgb, data)) return 0;
+  if (!bitmap.lockBits(nullptr, readOnly, lockFormat, data)) return 0;
 
   const std::int64_t day = dayNumber();
   std::int64_t red = 0, green = 0, blue = 0;
@@ -66,19 +83,19 @@ COLORREF averageColour(const PictureSource& picture, int samples) {
     const int y = drawFromSeed(day + i, height);
     // The draws run 1..size over 0-based pixels: the last one falls outside and reads 0.
     if (x >= width || y >= height) continue;
-    const auto* row = static_cast<const std::uint8_t*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride;
-    const std::uint32_t argb = reinterpret_cast<const std::uint32_t*>(row)[x];
-    red += (argb >> 16) & 0xFF;
-    green += (argb >> 8) & 0xFF;
-    blue += argb & 0xFF;
+    // Blue, green, red in every format read here.
+    const auto* pixel = static_cast<const std::uint8_t*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride +
+                        static_cast<std::ptrdiff_t>(x) * pixelBytes;
+    blue += pixel[0];
+    green += pixel[1];
+    red += pixel[2];
   }
   bitmap.unlockBits(data);
   return RGB(red / samples, green / samples, blue / samples);
 }
 
-std::vector<std::uint8_t> fadePictureEdges(const PictureSource& picture, std::optional<int> fadeLength,
-                                           COLORREF colour, std::optional<bool> rightEdge) {
-  const draw::DrawingBitmap source = decodePicture(picture);
+std::vector<std::uint8_t> fadeEdges(const draw::DrawingBitmap& source, std::optional<int> fadeLength, COLORREF colour,
+                                    std::optional<bool> rightEdge) {
   const int w = static_cast<int>(source.width());
   const int h = static_cast<int>(source.height());
   if (w <= 0 || h <= 0) return {};
@@ -108,6 +125,40 @@ std::vector<std::uint8_t> fadePictureEdges(const PictureSource& picture, std::op
   return faded.saveToBytes(draw::pngFormat);
 }
 
+
+// The theme picture as setSkinTheme decoded it, kept for the first render that places it.
+struct DecodedThemePicture {
+  std::vector<std::uint8_t> bytes;
+  draw::DrawingBitmap bitmap;
+};
+
+DecodedThemePicture& decodedThemePicture() {
+  static DecodedThemePicture picture;
+  return picture;
+}
+
+}  // namespace
+
+COLORREF averageColour(const PictureSource& picture, int samples) {
+  if (samples <= 0) return 0;
+  draw::DrawingBitmap bitmap = decodePicture(picture);
+  return averageOf(bitmap, samples);
+}
+
+std::vector<std::uint8_t> fadePictureEdges(const PictureSource& picture, std::optional<int> fadeLength,
+                                           COLORREF colour, std::optional<bool> rightEdge) {
+  return fadeEdges(decodePicture(picture), fadeLength, colour, rightEdge);
+}
+
+draw::DrawingBitmap takeDecodedThemePicture(std::span<const std::uint8_t> bytes) {
+  DecodedThemePicture& kept = decodedThemePicture();
+  if (!kept.bitmap || !std::ranges::equal(kept.bytes, bytes)) return {};
+  kept.bytes.clear();
+  return std::move(kept.bitmap);
+}
+
+void forgetDecodedThemePicture() { decodedThemePicture() = DecodedThemePicture{}; }
+
 void setSkinTheme(const ThemeSettings& settings) {
   SkinTheme& t = theme();
   const bool themeFromBase = settings.themeColour == -1;
@@ -116,19 +167,25 @@ void setSkinTheme(const ThemeSettings& settings) {
   const bool hasPicture = !settings.picturePath.empty() || !settings.pictureBytes.empty();
   if (!hasPicture && !settings.baseColour) return;
 
+  forgetDecodedThemePicture();
   if (hasPicture) {
     const PictureSource picture{settings.picturePath, settings.pictureBytes};
-    t.baseColour = settings.baseColour ? *settings.baseColour : averageColour(picture, averageSamples);
+    const int mode = settings.pictureMode.value_or(pictureAtOrigin);
+    const bool faded = mode == pictureAtOriginFadedRight || mode == pictureAtTopRightFadedLeft;
+    // Decoded once for everything here that reads the pixels.
+    draw::DrawingBitmap decoded;
+    if (!settings.baseColour || faded || !settings.picturePath.empty()) decoded = decodePicture(picture);
+    t.baseColour = settings.baseColour ? *settings.baseColour : averageOf(decoded, averageSamples);
     if (themeFromBase) t.themeColour = t.baseColour;
-    t.pictureMode = settings.pictureMode.value_or(pictureAtOrigin);
-    if (t.pictureMode == pictureAtOriginFadedRight) {
-      t.backgroundPicture = fadePictureEdges(picture, std::nullopt, t.baseColour);
-    } else if (t.pictureMode == pictureAtTopRightFadedLeft) {
-      t.backgroundPicture = fadePictureEdges(picture, std::nullopt, t.baseColour, false);
+    t.pictureMode = mode;
+    if (faded) {
+      t.backgroundPicture = fadeEdges(decoded, std::nullopt, t.baseColour, mode == pictureAtOriginFadedRight);
     } else if (!settings.picturePath.empty()) {
-      t.backgroundPicture = decodePicture(picture).saveToBytes(draw::pngFormat);
+      t.backgroundPicture = decoded.saveToBytes(draw::pngFormat);
     } else {
       t.backgroundPicture = settings.pictureBytes;
+      // The first render places these same bytes: it takes the pixels instead of decoding again.
+      if (decoded) decodedThemePicture() = DecodedThemePicture{settings.pictureBytes, std::move(decoded)};
     }
   } else {
     t.backgroundPicture.clear();

@@ -6,8 +6,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "draw/drawing.h"
 
 namespace skin {
 
@@ -34,5 +37,12 @@ COLORREF averageColour(const PictureSource& picture, int samples);
 std::vector<std::uint8_t> fadePictureEdges(const PictureSource& picture, std::optional<int> fadeLength,
                                            COLORREF colour, std::optional<bool> rightEdge = std::nullopt);
 void refreshSkinnedWindows();
+
+// setSkinTheme decodes the picture it keeps as given bytes for the average colour; the
+// first render that places those bytes takes the decoded pixels instead of decoding
+// them again. Empty when other bytes, or none, wait; a take leaves nothing waiting.
+draw::DrawingBitmap takeDecodedThemePicture(std::span<const std::uint8_t> bytes);
+// Drops a decoded picture no render took (at exit, with the theme's picture).
+void forgetDecodedThemePicture();
 
 }  // namespace skin

@@ -4,11 +4,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
 #include "framed_window_fixture.h"
+#include "skin/window/frame_renderer.h"
 #include "skin/window/skin_theme.h"
 
 namespace skin {
@@ -54,6 +56,35 @@ constexpr COLORREF fadeColour = 0x0000FF;  // red as 0x00BBGGRR
 constexpr std::uint32_t fadeRgb = 0xFF0000;
 
 std::vector<std::uint8_t> flatPicture(int w = 200, int h = 100) { return test::solidPng(w, h, 0xFF000000 | pictureRgb); }
+
+// A flat BMP of 24 bits a pixel, which it decodes to again.
+std::vector<std::uint8_t> flat24BitBmp(int w, int h) {
+  draw::DrawingBitmap bitmap(w, h, PixelFormat24bppRGB);
+  draw::DrawingSurface::fromImage(bitmap).clear(0xFF000000 | pictureRgb);
+  return bitmap.saveToBytes(draw::bmpFormat);
+}
+
+// A flat BMP with a palette of one colour, which decodes paletted.
+std::vector<std::uint8_t> flatPalettedBmp(int w, int h) {
+  const int stride = (w + 3) & ~3;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  const RGBQUAD colour{pictureRgb & 0xFF, (pictureRgb >> 8) & 0xFF, (pictureRgb >> 16) & 0xFF, 0};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info + sizeof colour;
+  file.bfSize = file.bfOffBits + stride * h;
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 8;
+  info.biClrUsed = 1;
+  std::vector<std::uint8_t> bytes(file.bfSize);  // every pixel the palette's first colour
+  std::memcpy(bytes.data(), &file, sizeof file);
+  std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
+  std::memcpy(bytes.data() + sizeof file + sizeof info, &colour, sizeof colour);
+  return bytes;
+}
 
 class ThemePicturesTest : public testing::Test {
  protected:
@@ -129,6 +160,22 @@ TEST_F(ThemePicturesTest, PictureBytesWithoutModeAreKeptAsTheyAreAndGiveTheirAve
   EXPECT_EQ(theme().pictureMode, pictureStretched);
 }
 
+TEST_F(ThemePicturesTest, TheFirstRenderPlacesThePictureDecodedForTheAverageAsItsOwnDecodeWould) {
+  const std::vector<std::uint8_t> jpeg = draw::loadResourceBytes("BACKGROUND_JPG");
+  FramedWindow window(200, 80);
+  ShowWindow(window.window(), SW_HIDE);  // the render below is the first
+
+  setSkinTheme({.pictureBytes = jpeg, .themeColour = 0xFF8800, .pictureMode = pictureStretched});
+  EXPECT_FALSE(takeDecodedThemePicture(flatPicture())) << "other bytes take nothing";
+  renderWindowFrame(window.index());
+  const std::vector<std::uint32_t> placedDecoded = test::snapshot(window.background());
+  EXPECT_FALSE(takeDecodedThemePicture(jpeg)) << "the render took it";
+
+  discardKeptPicture(window.index());
+  renderWindowFrame(window.index());
+  EXPECT_TRUE(test::samePixels(test::snapshot(window.background()), placedDecoded, 200));
+}
+
 TEST_F(ThemePicturesTest, ThePathWinsOverTheBytesAndIsStoredAsPng) {
   const std::vector<std::uint8_t> fromFile = test::solidPng(64, 32, 0xFF2060A0);
   TemporaryFile file(draw::DrawingBitmap::fromBytes(fromFile).saveToBytes(draw::jpegFormat));
@@ -156,6 +203,9 @@ TEST_F(ThemePicturesTest, AverageColourSamplesTheWholePictureTheSameWayAllDay) {
   };
   const Case cases[] = {
       {"flat", flatPicture(), pictureRgb, 4},
+      // Three bytes a pixel, and rows padded to whole words.
+      {"flat, 24 bits a pixel", flat24BitBmp(201, 100), pictureRgb, 4},
+      {"flat, paletted", flatPalettedBmp(201, 100), pictureRgb, 4},
       {"black and white halves", test::twoColourPng(100, 100, 0xFF000000, 0xFFFFFFFF), 0x7F7F7F, 14},
       // The draws run one past the last pixel, which reads as black: 7 of 16 miss a 4 x 4 picture.
       {"small white", test::solidPng(4, 4, 0xFFFFFFFF), 0x8F8F8F, 14},
@@ -168,6 +218,8 @@ TEST_F(ThemePicturesTest, AverageColourSamplesTheWholePictureTheSameWayAllDay) {
     EXPECT_TRUE(closeTo(RGB(GetBValue(average), GetGValue(average), GetRValue(average)), c.expectedRgb, c.tolerance));
     EXPECT_EQ(averageColour({.bytes = c.picture}, 2000), average);
   }
+  EXPECT_EQ(draw::DrawingBitmap::fromBytes(cases[1].picture).pixelFormat(), PixelFormat24bppRGB);
+  EXPECT_EQ(draw::DrawingBitmap::fromBytes(cases[2].picture).pixelFormat(), PixelFormat8bppIndexed);
   const std::vector<std::uint8_t> halves = test::twoColourPng(100, 100, 0xFF000000, 0xFFFFFFFF);
   TemporaryFile file(halves);
   EXPECT_EQ(averageColour({.path = file.path}, 2000), averageColour({.bytes = halves}, 2000));
