@@ -1,6 +1,7 @@
 #include "skin/controls/canvas.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 
 #include "draw/gdi_handles.h"
@@ -52,13 +53,68 @@ void fillContainerPage(HWND control, HDC canvas, int width, int height) {
   surface.fillRectangle(page, 0, 0, static_cast<float>(width), static_cast<float>(height));
 }
 
-// The owner's background behind rect of the control, at (0, 0) of target.
+// The owner's background behind rect of the control, at (0, 0) of target. Where the
+// rectangle reaches past the background, target is black, as new pixels are.
 void copyBackground(const CanvasOwner& owner, HWND control, const RECT& rect, HDC target) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
-  BitBlt(target, 0, 0, width, height, owner.window->backgroundImage.dc(), owner.origin.x + rect.left,
-         owner.origin.y + rect.top, SRCCOPY);
+  const OffscreenImage& background = owner.window->backgroundImage;
+  const RECT source{owner.origin.x + rect.left, owner.origin.y + rect.top, owner.origin.x + rect.right,
+                    owner.origin.y + rect.bottom};
+  if (source.left < 0 || source.top < 0 || source.right > background.width() || source.bottom > background.height())
+    PatBlt(target, 0, 0, width, height, BLACKNESS);
+  BitBlt(target, 0, 0, width, height, background.dc(), source.left, source.top, SRCCOPY);
   fillContainerPage(control, target, width, height);
+}
+
+// Released canvases kept for the next canvas of the same size, with their DIB section
+// still selected: touching new pixel memory costs a page fault per page and giving it
+// back costs again, which for a control-sized canvas is more than everything drawn on
+// it. The few most recently released are kept; they are not counted as live, being
+// nobody's and never more than keptCanvasLimit.
+struct KeptCanvas {
+  CanvasEntry entry;
+  int width;
+  int height;
+};
+constexpr std::size_t keptCanvasLimit = 6;
+
+std::vector<KeptCanvas>& keptCanvases() {
+  static std::vector<KeptCanvas> kept;
+  return kept;
+}
+
+// A canvas of that size made before, in the state it had when it was new.
+std::optional<CanvasEntry> takeKeptCanvas(int width, int height) {
+  std::vector<KeptCanvas>& kept = keptCanvases();
+  const auto found =
+      std::find_if(kept.begin(), kept.end(), [&](const KeptCanvas& k) { return k.width == width && k.height == height; });
+  if (found == kept.end()) return std::nullopt;
+  const CanvasEntry entry = found->entry;
+  kept.erase(found);
+  return entry;
+}
+
+// Deletes a canvas counted nowhere: the DIB section once it is no longer selected,
+// then the context.
+void deleteCanvas(const CanvasEntry& entry) {
+  const draw::MemoryDC dc(entry.dc);
+  const draw::OwnedBitmap dib(entry.dib);
+  SelectObject(entry.dc, entry.previous);
+}
+
+void keepCanvas(const CanvasEntry& entry) {
+  BITMAP size{};
+  if (!RestoreDC(entry.dc, 1) || GetObjectA(entry.dib, sizeof size, &size) != sizeof size) {
+    deleteCanvas(entry);
+    return;
+  }
+  std::vector<KeptCanvas>& kept = keptCanvases();
+  kept.push_back({entry, size.bmWidth, size.bmHeight});
+  if (kept.size() > keptCanvasLimit) {
+    deleteCanvas(kept.front().entry);
+    kept.erase(kept.begin());
+  }
 }
 
 SkinnedWindowRecord* imageOwner(HWND control, bool useToolbarIndex) {
@@ -88,18 +144,23 @@ HDC makeControlCanvas(HWND control, const RECT& rect) {
   const std::optional<CanvasOwner> owner = findCanvasOwner(control);
   if (!owner || !owner->window) return nullptr;
 
-  draw::OwnedBitmap dib = createDibSection(width, height);
-  draw::MemoryDC dc = draw::MemoryDC::createCompatible();
-  if (!dib || !dc) return nullptr;
-  const HGDIOBJ previous = SelectObject(dc.get(), dib.get());
-  if (!previous) return nullptr;
-  copyBackground(*owner, control, rect, dc.get());
+  std::optional<CanvasEntry> entry = takeKeptCanvas(width, height);
+  if (!entry) {
+    draw::OwnedBitmap dib = createDibSection(width, height);
+    draw::MemoryDC dc = draw::MemoryDC::createCompatible();
+    if (!dib || !dc) return nullptr;
+    const HGDIOBJ previous = SelectObject(dc.get(), dib.get());
+    if (!previous) return nullptr;
+    entry = CanvasEntry{dc.release(), dib.release(), previous};
+  }
+  // Whatever a painter leaves selected or set in the context is undone at release.
+  SaveDC(entry->dc);
+  copyBackground(*owner, control, rect, entry->dc);
 
   // The list owns both objects until releaseCanvas; they stay counted as live.
-  const HDC canvas = dc.release();
-  canvasList().push_back({canvas, dib.release(), previous});
+  canvasList().push_back(*entry);
   draw::detail::countGdiObject(+2);
-  return canvas;
+  return entry->dc;
 }
 
 void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex, bool wholeWindow) {
@@ -131,13 +192,8 @@ int releaseCanvas(HDC canvas) {
   if (found == list.end()) return 0;
   const CanvasEntry entry = *found;
   list.erase(found);
-
-  // Back into owning types: the context is deleted after the DIB section, and the
-  // section only once it is no longer selected.
   draw::detail::countGdiObject(-2);
-  const draw::MemoryDC dc(entry.dc);
-  const draw::OwnedBitmap dib(entry.dib);
-  SelectObject(entry.dc, entry.previous);
+  keepCanvas(entry);
   return 1;
 }
 

@@ -36,11 +36,9 @@ void deleteColourObjects(HWND control) {
   deleteParked(takeProperty(control, colourBitmapKey));
 }
 
-draw::OwnedBitmap takeColourBitmap(HWND control) {
-  const auto bitmap = static_cast<HBITMAP>(takeProperty(control, colourBitmapKey));
-  if (!bitmap) return {};
-  draw::detail::countGdiObject(-1);  // counted again by its new owner
-  return draw::OwnedBitmap(bitmap);
+void replaceColourBrush(HWND control, draw::OwnedBrush brush) {
+  deleteParked(takeProperty(control, colourBrushKey));
+  park(control, colourBrushKey, std::move(brush));
 }
 
 void replaceColourObjects(HWND control, draw::OwnedBrush brush, draw::OwnedBitmap bitmap) {

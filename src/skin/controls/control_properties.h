@@ -52,8 +52,8 @@ void replaceColourObjects(HWND control, draw::OwnedBrush brush, draw::OwnedBitma
 void replaceWithNullBrush(HWND control);
 // Deletes what the control's colour properties hold and clears them.
 void deleteColourObjects(HWND control);
-// Takes the bitmap out of its property, so that the caller can paint it afresh.
-draw::OwnedBitmap takeColourBitmap(HWND control);
+// Replaces the brush only, for a bitmap that was painted afresh in its property.
+void replaceColourBrush(HWND control, draw::OwnedBrush brush);
 HBRUSH colourBrush(HWND control);
 HBITMAP colourBitmap(HWND control);
 

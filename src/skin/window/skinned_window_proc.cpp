@@ -390,11 +390,18 @@ LRESULT translucentBrushAnswer(HDC dc, HWND control) {
   SetBkMode(dc, TRANSPARENT);
   // The previous answer's bitmap is painted afresh while it fits the control: new
   // pixel memory at every keystroke would cost more than the painting.
-  draw::OwnedBitmap background = props::takeColourBitmap(control);
-  if (!paintTranslucentBackground(control, background.get())) background = makeTranslucentBackground(control);
+  const HBITMAP kept = props::colourBitmap(control);
+  if (paintTranslucentBackground(control, kept)) {
+    draw::OwnedBrush brush(CreatePatternBrush(kept));
+    const HBRUSH answer = brush.get();
+    props::replaceColourBrush(control, std::move(brush));
+    return reinterpret_cast<LRESULT>(answer);
+  }
+  draw::OwnedBitmap background = makeTranslucentBackground(control);
   draw::OwnedBrush brush(background ? CreatePatternBrush(background.get()) : nullptr);
+  const HBRUSH answer = brush.get();
   props::replaceColourObjects(control, std::move(brush), std::move(background));
-  return reinterpret_cast<LRESULT>(props::colourBrush(control));
+  return reinterpret_cast<LRESULT>(answer);
 }
 
 LRESULT nullBrushAnswer(HDC dc, HWND control) {
