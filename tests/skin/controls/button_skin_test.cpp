@@ -253,6 +253,34 @@ TEST_F(ButtonSkinTest, CaptionIsCentredAndFollowsSetText) {
   }
 }
 
+// A look once painted is not kept past a change of what it is drawn from.
+TEST_F(ButtonSkinTest, RepaintsFollowTheAccentAndTheTextColour) {
+  const HWND button = addButton(20, 40, BS_PUSHBUTTON, "WWW");
+  form.install();
+  hover(button);
+  ASSERT_GT(redness(at(button, lowerBody)), 20);
+  leave(button);
+
+  theme().themeColour = 0xFF0000;  // blue
+  hover(button);
+  const Rgb blueHot = at(button, lowerBody);
+  EXPECT_GT(blueHot.b - blueHot.g, 20) << "the new accent";
+  EXPECT_LE(std::abs(redness(blueHot)), 4);
+  leave(button);
+
+  const auto redInk = [&] {
+    int red = 0;
+    for (int y = 8; y < buttonHeight - 4; ++y)
+      for (int x = 20; x < buttonWidth - 20; ++x) red += redness(at(button, POINT{x, y})) > 100;
+    return red;
+  };
+  EXPECT_EQ(redInk(), 0) << "black caption";
+  props::setTextColour(button, 0x0000FF);
+  InvalidateRect(button, nullptr, TRUE);
+  form.settle();
+  EXPECT_GT(redInk(), 10) << "red caption";
+}
+
 TEST_F(ButtonSkinTest, OwnerDrawOnlyPaintsSkinnedPushButtons) {
   const HWND skinned = addButton(20, 40);
   const HWND foreign = addButton(140, 40, BS_OWNERDRAW);  // the application's own owner-drawn button

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "draw/gdi_handles.h"
 #include "skin/controls/drawing_primitives.h"
 #include "skinned_window_fixture.h"
@@ -82,6 +84,61 @@ TEST_F(CanvasTest, ReleasingFreesAListedCanvasOnce) {
   EXPECT_EQ(canvasList().front().dc, second);
   EXPECT_EQ(releaseCanvas(second), 1);
   EXPECT_EQ(draw::liveGdiObjectCount(), before);
+}
+
+TEST_F(CanvasTest, AnotherCanvasOfTheSameSizeStartsAsANewOne) {
+  const HWND control = skinned.child("STATIC", 30, 40, 50, 20);
+  // A painter that leaves its marks: pixels, colours, a brush and a clip.
+  const HDC first = makeControlCanvas(control, {0, 0, 50, 20});
+  ASSERT_NE(first, nullptr);
+  fillDc(first, {0, 0, 50, 20}, RGB(0xAA, 0xBB, 0xCC));
+  SetTextColor(first, RGB(255, 0, 0));
+  SetBkMode(first, TRANSPARENT);
+  SelectObject(first, GetStockObject(BLACK_BRUSH));
+  IntersectClipRect(first, 5, 5, 10, 10);
+  ASSERT_EQ(releaseCanvas(first), 1);
+
+  const HDC second = makeControlCanvas(control, {0, 0, 50, 20});
+  ASSERT_NE(second, nullptr);
+  for (POINT p : {POINT{0, 0}, POINT{49, 19}, POINT{25, 10}})
+    EXPECT_EQ(pixelAt(second, p.x, p.y), backgroundPixel(30 + p.x, 40 + p.y)) << p.x << "," << p.y;
+  EXPECT_EQ(GetTextColor(second), RGB(0, 0, 0));
+  EXPECT_EQ(GetBkMode(second), OPAQUE);
+  EXPECT_EQ(GetCurrentObject(second, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
+  RECT clip{};
+  EXPECT_EQ(GetClipBox(second, &clip), SIMPLEREGION);
+  EXPECT_EQ(clip.right - clip.left, 50) << "no clip left behind";
+  EXPECT_EQ(GetPixel(second, 50, 20), CLR_INVALID);
+  EXPECT_EQ(releaseCanvas(second), 1);
+}
+
+TEST_F(CanvasTest, WherePastTheBackgroundACanvasIsBlack) {
+  const HWND inside = skinned.child("STATIC", 10, 10, 40, 30);
+  const HWND overTheEdge = skinned.child("STATIC", 180, 130, 40, 30);  // the window is 200 x 150
+  {
+    ControlCanvas painted(inside, {0, 0, 40, 30});
+    fillDc(painted.dc(), {0, 0, 40, 30}, RGB(255, 255, 255));
+  }
+  const HDC canvas = makeControlCanvas(overTheEdge, {0, 0, 40, 30});
+  ASSERT_NE(canvas, nullptr);
+  EXPECT_EQ(pixelAt(canvas, 5, 5), backgroundPixel(185, 135));
+  EXPECT_EQ(pixelAt(canvas, 30, 5), 0u);
+  EXPECT_EQ(pixelAt(canvas, 5, 25), 0u);
+  EXPECT_EQ(releaseCanvas(canvas), 1);
+}
+
+TEST_F(CanvasTest, OnlyAFewReleasedCanvasesAreKept) {
+  const HWND control = skinned.child("STATIC", 0, 0, 200, 150);
+  std::vector<HDC> released;
+  for (int size = 10; size < 30; ++size) {
+    const HDC canvas = makeControlCanvas(control, {0, 0, size, size});
+    ASSERT_NE(canvas, nullptr);
+    released.push_back(canvas);
+    releaseCanvas(canvas);
+  }
+  int stillThere = 0;
+  for (const HDC dc : released) stillThere += GetObjectType(dc) == OBJ_MEMDC;
+  EXPECT_LE(stillThere, 8) << "of " << released.size() << " sizes";
 }
 
 TEST_F(CanvasTest, CommitCopiesIntoTheWindowImageAroundVisibleChildren) {

@@ -291,6 +291,16 @@ TEST_F(ResultBoxTest, RepaintingTheEditLeavesItsOverlayOnTop) {
   EXPECT_TRUE(closeTo(at(overlay, onTrack.x, onTrack.y), kept, 0));
 }
 
+TEST_F(ResultBoxTest, OverlayRepaintFollowsTheAccent) {
+  const POINT onTrack{3, barHeight() / 2};
+  ASSERT_GT(redness(at(overlay, onTrack.x, onTrack.y)), 10);
+  theme().themeColour = 0xFF0000;  // blue
+  paintScrollBar(findScrolledControl(box), ScrollDirection::vertical, noScrollPart);
+  const Rgb track = at(overlay, onTrack.x, onTrack.y);
+  EXPECT_GT(track.b - track.g, 10);
+  EXPECT_LE(std::abs(redness(track)), 2);
+}
+
 TEST_F(ResultBoxTest, OverlayShowsWhereWheelAndKeysLeaveTheThumb) {
   const int x = (bar.rcScrollBar.right - bar.rcScrollBar.left) / 2;
   const auto column = [&] {

@@ -613,6 +613,34 @@ TEST_F(ControlColourTest, TranslucentControlsGetAPatternBrushOrTheNullBrush) {
   EXPECT_EQ(GetTextColor(dc), 0x654321u);
 }
 
+TEST_F(ControlColourTest, EachAnswerShowsTheBackgroundWhereTheControlIsNow) {
+  setSkinSwitches(1, 100);
+  // Background pixels that tell where they are: red is x, green is y.
+  const OffscreenImage& ground = findSkinnedWindow(window)->backgroundImage;
+  auto* bits = const_cast<std::uint32_t*>(ground.pixels());
+  GdiFlush();
+  for (int y = 0; y < ground.height(); ++y)
+    for (int x = 0; x < ground.width(); ++x)
+      bits[y * ground.width() + x] = static_cast<std::uint32_t>((x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40);
+  const auto veiled = [](int channel) { return channel + (255 - channel) * 100 / 255; };
+
+  const RECT places[] = {{10, 40, 130, 62}, {60, 90, 180, 112}, {30, 60, 130, 90}};  // moved, then resized
+  for (const RECT& place : places) {
+    SCOPED_TRACE(testing::Message() << place.left << ", " << place.top);
+    MoveWindow(edit, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+    ASSERT_NE(colour(WM_CTLCOLOREDIT, edit), 0);
+    BITMAP size{};
+    GetObjectA(props::colourBitmap(edit), sizeof size, &size);
+    EXPECT_EQ(size.bmWidth, place.right - place.left);
+    EXPECT_EQ(size.bmHeight, place.bottom - place.top);
+    const draw::MemoryDC dc = draw::MemoryDC::createCompatible();
+    const draw::ScopedSelectObject selected(dc.get(), props::colourBitmap(edit));
+    const COLORREF seen = GetPixel(dc.get(), 4, 3);
+    EXPECT_NEAR(GetRValue(seen), veiled(place.left + 4), 1);
+    EXPECT_NEAR(GetGValue(seen), veiled(place.top + 3), 1);
+  }
+}
+
 TEST_F(ControlColourTest, WithoutTranslucencyOrForAComboBoxEditTheMessageIsPassedOn) {
   setSkinSwitches(1);
   colour(WM_CTLCOLOREDIT, edit);
