@@ -244,6 +244,14 @@ void paintOutline(draw::DrawingSurface& surface, int width, int height) {
   surface.drawPath(draw::DrawingPen(toArgb(white, 180), 1), inner);
 }
 
+// Writing an opaque colour straight into the pixels leaves them as a clear through a
+// drawing surface would, in a fraction of its time.
+void fillOpaque(OffscreenImage& image, draw::Argb colour) {
+  GdiFlush();
+  if (auto* pixels = const_cast<std::uint32_t*>(image.pixels()))
+    std::fill_n(pixels, static_cast<size_t>(image.width()) * image.height(), colour);
+}
+
 void placePicture(draw::DrawingSurface& surface, const draw::DrawingImage& picture, int mode, int width, int height) {
   const draw::RectF place =
       pictureDestination(mode, static_cast<int>(picture.width()), static_cast<int>(picture.height()), width, height);
@@ -271,9 +279,9 @@ const OffscreenImage* keptBackground(SkinnedWindowRecord& record, int width, int
   cache.backgroundValid = false;
   cache.memos.clear();  // drawn over the background that goes now
   if (!cache.background.resize(width, height)) return nullptr;
+  fillOpaque(cache.background, toArgb(source.baseColour, 255));
   PixelSurface surface(cache.background);
   if (!surface) return nullptr;
-  surface.get().clear(toArgb(source.baseColour, 255));
   if (!source.picture.empty()) {
     // The theme's picture comes decoded when setSkinTheme has just read its pixels.
     if (const draw::DrawingBitmap decoded = takeDecodedThemePicture(source.picture))
