@@ -125,7 +125,6 @@ std::vector<std::uint8_t> fadeEdges(const draw::DrawingBitmap& source, std::opti
   return faded.saveToBytes(draw::pngFormat);
 }
 
-
 // The theme picture as setSkinTheme decoded it, kept for the first render that places it.
 struct DecodedThemePicture {
   std::vector<std::uint8_t> bytes;
