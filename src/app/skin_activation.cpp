@@ -31,6 +31,7 @@ void createSkinLists() {
 void releaseSkinLists() {
   skin::clearSkinnedWindows();
   skin::canvasList().clear();
+  skin::freeKeptCanvases();
   skin::theme().backgroundPicture.clear();
   skin::theme().backgroundPicture.shrink_to_fit();
   skin::forgetDecodedThemePicture();

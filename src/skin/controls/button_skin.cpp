@@ -14,10 +14,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF white = 0xFFFFFF;
-constexpr COLORREF black = 0x000000;
-constexpr COLORREF silver = 0xC0C0C0;
-constexpr COLORREF grey = 0x808080;
 // The focus glow keeps its own colour whatever the theme.
 constexpr COLORREF focusGlowColour = 0xDDCA22;
 constexpr int cornerSize = 5;

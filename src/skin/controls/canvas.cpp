@@ -21,12 +21,6 @@ struct CanvasOwner {
   POINT origin{};
 };
 
-RECT windowRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 std::optional<CanvasOwner> findCanvasOwner(HWND control) {
   if (SkinnedWindowRecord* self = findSkinnedWindow(control)) return CanvasOwner{self, {0, 0}};
   for (HWND ancestor = GetParent(control); ancestor; ancestor = GetParent(ancestor)) {
@@ -123,6 +117,11 @@ SkinnedWindowRecord* imageOwner(HWND control, bool useToolbarIndex) {
 }
 
 }  // namespace
+
+void freeKeptCanvases() {
+  for (const KeptCanvas& kept : keptCanvases()) deleteCanvas(kept.entry);
+  keptCanvases().clear();
+}
 
 std::vector<CanvasEntry>& canvasList() {
   static std::vector<CanvasEntry> list;

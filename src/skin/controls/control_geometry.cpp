@@ -7,12 +7,6 @@ namespace {
 
 constexpr int assumedScrollBarSize = 17;
 
-RECT windowRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 RECT offsetBy(RECT rect, int dx, int dy) {
   OffsetRect(&rect, dx, dy);
   return rect;
@@ -29,6 +23,17 @@ int visibleScrollBarSize(HWND control, LONG objectId) {
 }
 
 }  // namespace
+
+RECT windowRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+SIZE windowSize(HWND window) {
+  const RECT rect = windowRect(window);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
 
 int findSkinnedWindowIndex(HWND window) {
   if (const int own = skinnedWindowIndex(window)) return own;

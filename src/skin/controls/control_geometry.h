@@ -5,6 +5,10 @@
 
 namespace skin {
 
+// GetWindowRect, and the size of that rectangle.
+RECT windowRect(HWND window);
+SIZE windowSize(HWND window);
+
 // Index in skinnedWindows of the window itself or of its first skinned ancestor; 0 when none.
 int findSkinnedWindowIndex(HWND window);
 // The control's window rectangle relative to the window rectangle of its skinned window.

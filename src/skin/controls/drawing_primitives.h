@@ -13,6 +13,13 @@
 
 namespace skin {
 
+// Colours the painters name, 0x00BBGGRR.
+inline constexpr COLORREF white = 0xFFFFFF;
+inline constexpr COLORREF black = 0x000000;
+inline constexpr COLORREF silver = 0xC0C0C0;
+inline constexpr COLORREF grey = 0x808080;
+inline constexpr COLORREF red = 0x0000FF;
+
 // A 0x00BBGGRR colour with an opacity as the drawing layer's 0xAARRGGBB; the alpha is
 // 255 unless useAlpha. toArgb(0xDDCA22, 120) == 0x7822CADD.
 std::uint32_t toArgb(COLORREF colour, int alpha, bool useAlpha = true);

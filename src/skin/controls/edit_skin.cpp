@@ -17,8 +17,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF white = 0xFFFFFF;
-constexpr COLORREF black = 0x000000;
 constexpr DWORD scrollStyles = WS_VSCROLL | WS_HSCROLL;
 constexpr HoverRule editHoverRule{.compareParent = true};
 
@@ -28,12 +26,6 @@ LONG styleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
 bool hasScrollStyle(HWND edit) { return (styleOf(edit) & scrollStyles) != 0; }
 bool translucent() { return theme().translucentControls; }
 void invalidateWhole(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
-
-SIZE windowSize(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
 
 void fillEditRecord(EditRecord& record, HWND edit) {
   const LONG style = styleOf(edit);

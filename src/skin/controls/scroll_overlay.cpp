@@ -19,8 +19,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF white = 0xFFFFFF;
-constexpr COLORREF black = 0x000000;
 constexpr int arrowLength = 17;  // along the bar, from the end to the arrow button's inner edge
 
 LONG objectIdOf(ScrollDirection direction) {

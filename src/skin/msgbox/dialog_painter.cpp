@@ -12,15 +12,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF white = 0xFFFFFF;
-constexpr COLORREF black = 0x000000;
-constexpr COLORREF red = 0x0000FF;
-
-SIZE windowSize(HWND window) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
 
 void fillRect(draw::DrawingSurface& surface, std::uint32_t argb, float x, float y, float w, float h) {
   const draw::DrawingSolidBrush brush(argb);

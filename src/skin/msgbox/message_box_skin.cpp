@@ -13,6 +13,7 @@
 #include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
+#include "skin/controls/control_geometry.h"
 #include "skin/controls/control_installs.h"
 #include "skin/controls/control_properties.h"
 #include "skin/msgbox/dialog_painter.h"
@@ -59,12 +60,6 @@ struct DialogFade {
 std::map<HWND, DialogFade>& dialogFades() {
   static std::map<HWND, DialogFade> fades;
   return fades;
-}
-
-SIZE windowSize(HWND window) {
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
 DWORD WINAPI fadeInDialog(LPVOID parameter) {

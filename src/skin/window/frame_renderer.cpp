@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "draw/gdi_handles.h"
+#include "skin/controls/control_framework.h"
 #include "skin/controls/control_properties.h"
 #include "skin/controls/drawing_primitives.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/controls/window_helpers.h"
 #include "skin/window/skin_installation.h"
 #include "skin/window/skin_theme.h"
@@ -17,9 +19,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF black = 0x000000;
-constexpr COLORREF white = 0xFFFFFF;
-constexpr COLORREF closeRed = 0x0000FF;
 constexpr int smoothingNone = 3;
 constexpr int smoothingAntiAlias = 4;
 constexpr int noWrap = 0x1000;
@@ -320,21 +319,9 @@ void invalidateSkinnedControls(const SkinnedWindowRecord& record) {
   invalidateChildControls(record.containers, window);
 }
 
-std::string windowText(HWND window) {
-  std::string text(static_cast<size_t>(std::max(0, GetWindowTextLengthA(window))) + 1, '\0');
-  text.resize(static_cast<size_t>(std::max(0, GetWindowTextA(window, text.data(), static_cast<int>(text.size())))));
-  return text;
-}
-
-draw::DrawingFontFamily fontFamily(const std::string& name) {
-  draw::DrawingFontFamily family(name);
-  if (!family) family.createGenericSansSerif();
-  return family;
-}
-
 void drawTitle(draw::DrawingSurface& surface, const SkinnedWindowRecord& record, const RECT& area,
                const std::string& title) {
-  const draw::DrawingFontFamily family = fontFamily(record.titleFontName);
+  const draw::DrawingFontFamily family = fontFamilyOrFallback(record.titleFontName);
   const draw::DrawingFont font(family, f(record.titleFontSize), record.titleFontStyle ? 1 : 0);
   draw::DrawingStringFormat format;
   format.create(noWrap);
@@ -361,7 +348,7 @@ void paintPressedButton(draw::DrawingSurface& surface, SkinnedWindowRecord& reco
   else
     shape.addRectangle(f(x), f(y), f(w), f(h));
   const draw::DrawingLinearBrush fill =
-      button.kind == closeKind ? verticalGradient(f(y), f(y + h), toArgb(closeRed, 255), toArgb(white, 30))
+      button.kind == closeKind ? verticalGradient(f(y), f(y + h), toArgb(red, 255), toArgb(white, 30))
                                : verticalGradient(f(y), f(y + h), toArgb(black, 80), toArgb(white, 5));
   surface.fillPath(fill, shape);
   if (const draw::DrawingBitmap* glyph = decodedPicture(record.frameCache, glyphBytes(record, button)))
@@ -371,7 +358,7 @@ void paintPressedButton(draw::DrawingSurface& surface, SkinnedWindowRecord& reco
 void paintButtonHover(draw::DrawingSurface& surface, const TitleButton& button, int x, int y, int opacity) {
   const int w = button.width;
   const int h = button.height;
-  const COLORREF colour = button.kind == closeKind ? closeRed : theme().themeColour;
+  const COLORREF colour = button.kind == closeKind ? red : theme().themeColour;
   const draw::DrawingPath shape = hoverShape(button.kind, x, y, w, h);
   surface.fillPath(verticalGradient(f(y), f(y + h + 1), toArgb(black, opacity / 5), toArgb(black, 0)), shape);
   surface.fillPath(verticalGradient(f(y), f(y + h), toArgb(colour, opacity), toArgb(white, 0)), shape);
@@ -740,7 +727,7 @@ void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface
     textRect = draw::RectF{f(r.x + drawnWidth + 5), f(r.y), f(r.width - drawnWidth - 5), f(r.height)};
   }
   const TextStyle& style = record->statusTextStyle;
-  const draw::DrawingFontFamily family = fontFamily(style.fontName);
+  const draw::DrawingFontFamily family = fontFamilyOrFallback(style.fontName);
   const draw::DrawingFont font(family, f(style.fontSize), 0, 2);
   draw::DrawingStringFormat format;
   format.create();

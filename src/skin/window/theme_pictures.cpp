@@ -12,7 +12,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF white = 0xFFFFFF;
 constexpr COLORREF defaultThemeColour = 0xDDCA22;
 constexpr int averageSamples = 2000;
 constexpr int gammaCorrected = 3;
