@@ -23,26 +23,12 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/window/skin_theme.h"
 
+#include "bench_timing.h"
+
 namespace {
 
-double nowMs() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void pumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
+using bench::nowMs;
+using bench::pumpMessages;
 
 // Milliseconds of this process's processor time so far (user and kernel).
 double processCpuMs() {

@@ -113,13 +113,7 @@ const draw::DrawingBitmap* decodedPicture(FrameCache& cache, const std::vector<s
 
 // The 32-bit pixels of a GDI bitmap, top row first; empty when they cannot be read.
 std::vector<std::uint32_t> bitmapPixels(HBITMAP bitmap, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownBitmapInfo(width, height);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height);
   const draw::WindowDC screen = draw::WindowDC::client(nullptr);
   if (GetDIBits(screen.get(), bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS) != height) return {};

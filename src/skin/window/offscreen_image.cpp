@@ -2,7 +2,7 @@
 
 namespace skin {
 
-draw::OwnedBitmap createDibSection(int width, int height, void** bits) {
+BITMAPINFO topDownBitmapInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -10,6 +10,11 @@ draw::OwnedBitmap createDibSection(int width, int height, void** bits) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+draw::OwnedBitmap createDibSection(int width, int height, void** bits) {
+  BITMAPINFO info = topDownBitmapInfo(width, height);
   void* pixels = nullptr;
   draw::OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
   if (bits) *bits = pixels;
