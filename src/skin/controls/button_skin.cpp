@@ -245,6 +245,14 @@ LRESULT onMouseLeave(const ButtonMessage& m) {
   return forward(m);
 }
 
+// A dialog makes a push button its default one with BM_SETSTYLE, which would give
+// the button back its platform type and drawing: a skinned push button stays owner-drawn.
+LRESULT onSetStyle(const ButtonMessage& m) {
+  if (m.record.buttonKind != pushButtonKind) return forward(m);
+  const WPARAM ownerDrawn = (m.wParam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW;
+  return forwardMessage(m.button, m.message, ownerDrawn, m.lParam);
+}
+
 // Capture taken away before the release (a window popping up, focus moving away):
 // no WM_LBUTTONUP will come, so the press ends here and the platform may lift the button.
 LRESULT onCaptureChanged(const ButtonMessage& m) {
@@ -282,6 +290,7 @@ LRESULT CALLBACK buttonSkinProc(HWND button, UINT message, WPARAM wParam, LPARAM
     case WM_NCPAINT: return 1;
     case BM_SETCHECK: return onCheckChange(m);
     case BM_SETSTATE: return onSetState(m);
+    case BM_SETSTYLE: return onSetStyle(m);
     case WM_KEYDOWN: return onKeyDown(m);
     case WM_MOUSEMOVE: return onMouseMove(m);
     case WM_LBUTTONDOWN: return onLeftDown(m);

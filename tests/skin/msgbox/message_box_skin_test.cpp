@@ -136,6 +136,9 @@ TEST_F(MessageBoxSkinTest, SkinnedBoxIsWiderRoundedAndFadesIn) {
     EXPECT_EQ(close.hitRect.width, 36.0f);
     EXPECT_EQ(close.hitRect.height, 22.0f);
     EXPECT_EQ(record.dialogStatics.size(), 2) << "the message text and the icon";
+    const HWND ok = GetDlgItem(box, IDOK);
+    EXPECT_NE(record.buttons.find(ok), 0) << "the OK button is a skinned glass button";
+    EXPECT_EQ(GetWindowLongPtrA(ok, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
 
     // Rounded: the corner pixel is outside the window's region, the middle inside.
     const draw::OwnedRegion region(CreateRectRgn(0, 0, 0, 0));
