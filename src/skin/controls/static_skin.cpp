@@ -67,8 +67,10 @@ void drawStaticText(draw::DrawingSurface& surface, HWND control, const StaticRec
   options.style = record.fontStyle;
   options.size = static_cast<float>(record.fontSize);
   const std::string text = windowText(control);
-  // The layout reaches past the right edge so that the glow of the last letters fits.
-  const float layoutWidth = static_cast<float>(width + record.fontSize + 10);
+  // The layout ends at the static's right edge (the strokes start at -1): a line laid
+  // out past it would lose its last words to the canvas's edge, since the glow font
+  // need not break the lines where the platform's font did.
+  const float layoutWidth = static_cast<float>(width + 2);
   drawGlowText(surface, text, -2, 0, layoutWidth, glowLayoutHeight(surface, text, options, layoutWidth, height),
                0x000000, 0xFFFFFF, options);
 }

@@ -247,6 +247,15 @@ TEST_F(ControlFrameworkTest, ControlFontReadsTheControlsFontOrFallsBackToTheDefa
   EXPECT_NEAR(set.size, 20, 1) << "the drawing layer's size of a 20-pixel font";
   EXPECT_EQ(set.style & 1, 1) << "bold";
   EXPECT_EQ(draw::liveGdiObjectCount(), before + 1) << "only the test's own font is still live";
+
+  // A dialog's font names a face mapping, which the drawing library may not make a font
+  // of: the platform font's size and style still come through.
+  const draw::OwnedFont dialogFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                               0, 0, "MS Shell Dlg"));
+  SendMessageA(second, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont.get()), FALSE);
+  const ControlFont dialog = controlFont(second);
+  EXPECT_NEAR(dialog.size, 11, 1);
+  EXPECT_EQ(dialog.style & 2, 2) << "italic";
 }
 
 }  // namespace
