@@ -13,6 +13,7 @@
 
 using namespace draw;
 using drawtest::alphaOf;
+using drawtest::Canvas;
 using drawtest::colourNear;
 
 namespace {
@@ -22,18 +23,6 @@ constexpr Argb opaqueGreen = 0xFF00FF00;
 constexpr Argb opaqueBlue = 0xFF0000FF;
 constexpr Argb opaqueWhite = 0xFFFFFFFF;
 constexpr Argb opaqueBlack = 0xFF000000;
-
-// A transparent 32-bit ARGB bitmap with a surface drawing into it.
-struct Canvas {
-  DrawingBitmap bitmap;
-  DrawingSurface surface;
-
-  Canvas(int width, int height) : bitmap(width, height) { surface.createFromImage(bitmap); }
-  Argb at(int x, int y) {
-    surface.flush(1);
-    return bitmap.getPixel(x, y);
-  }
-};
 
 int inkedPixels(Canvas& canvas, int left, int top, int right, int bottom) {
   int count = 0;

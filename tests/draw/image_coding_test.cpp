@@ -11,6 +11,7 @@
 
 using namespace draw;
 using drawtest::alphaOf;
+using drawtest::Canvas;
 using drawtest::colourNear;
 
 namespace {
@@ -38,16 +39,6 @@ Bytes encodedPicture(int width, int height, Argb colour, const char* format, flo
   picture.setResolution(dpi, dpi);
   return picture.saveToBytes(format);
 }
-
-struct Canvas {
-  DrawingBitmap bitmap;
-  DrawingSurface surface;
-  Canvas(int width, int height) : bitmap(width, height) { surface.createFromImage(bitmap); }
-  Argb at(int x, int y) {
-    surface.flush(1);
-    return bitmap.getPixel(x, y);
-  }
-};
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 #pragma once
-// Colour comparisons for pixels read back from drawn bitmaps.
+// A bitmap to draw into and colour comparisons for the pixels read back from it.
 
 #include <gtest/gtest.h>
 
@@ -32,5 +32,17 @@ inline testing::AssertionResult colourNear(draw::Argb actual, draw::Argb expecte
 }
 
 inline int alphaOf(draw::Argb colour) { return static_cast<int>(colour >> 24); }
+
+// A transparent 32-bit ARGB bitmap with a surface drawing into it.
+struct Canvas {
+  draw::DrawingBitmap bitmap;
+  draw::DrawingSurface surface;
+
+  Canvas(int width, int height) : bitmap(width, height) { surface.createFromImage(bitmap); }
+  draw::Argb at(int x, int y) {
+    surface.flush(1);
+    return bitmap.getPixel(x, y);
+  }
+};
 
 }  // namespace drawtest

@@ -7,6 +7,7 @@
 
 #include "draw/embedded_resources.h"
 #include "draw/tool_tip_helper.h"
+#include "support/test_windows.h"
 
 using namespace draw;
 
@@ -33,13 +34,8 @@ LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 class ToolTipHelperTest : public testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = ownerProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "DrawTipOwner";
-    RegisterClassA(&windowClass);  // already registered by an earlier test is fine
-    owner = CreateWindowExA(0, "DrawTipOwner", "owner", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr,
-                            nullptr);
+    owner = CreateWindowExA(0, testing_support::testWindowClass("DrawTipOwner", ownerProc), "owner", WS_POPUP, 0, 0,
+                            200, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(owner, nullptr);
   }
   void TearDown() override { DestroyWindow(owner); }

@@ -7,14 +7,15 @@
 #include "draw/gdi_handles.h"
 #include "skin/controls/drawing_primitives.h"
 #include "skinned_window_fixture.h"
+#include "support/pixels.h"
 
 namespace skin {
 namespace {
 
 using test::backgroundPixel;
-using test::pixelAt;
 using test::SkinnedTestWindow;
 using test::windowImageFill;
+using testing_support::rgbAt;
 
 void fillDc(HDC dc, const RECT& area, COLORREF colour) {
   const draw::OwnedBrush brush(CreateSolidBrush(colour));
@@ -48,7 +49,7 @@ TEST_F(CanvasTest, ShowsTheBackgroundBehindThePaintedRectangle) {
     const int w = c.rect.right - c.rect.left;
     const int h = c.rect.bottom - c.rect.top;
     for (POINT p : {POINT{0, 0}, POINT{w - 1, 0}, POINT{0, h - 1}, POINT{w - 1, h - 1}, POINT{w / 2, h / 2}})
-      EXPECT_EQ(pixelAt(canvas, p.x, p.y), backgroundPixel(c.origin.x + p.x, c.origin.y + p.y)) << p.x << "," << p.y;
+      EXPECT_EQ(rgbAt(canvas, p.x, p.y), backgroundPixel(c.origin.x + p.x, c.origin.y + p.y)) << p.x << "," << p.y;
     EXPECT_EQ(GetPixel(canvas, w, h), CLR_INVALID) << "the canvas has exactly the rectangle's size";
     EXPECT_EQ(releaseCanvas(canvas), 1);
   }
@@ -101,7 +102,7 @@ TEST_F(CanvasTest, AnotherCanvasOfTheSameSizeStartsAsANewOne) {
   const HDC second = makeControlCanvas(control, {0, 0, 50, 20});
   ASSERT_NE(second, nullptr);
   for (POINT p : {POINT{0, 0}, POINT{49, 19}, POINT{25, 10}})
-    EXPECT_EQ(pixelAt(second, p.x, p.y), backgroundPixel(30 + p.x, 40 + p.y)) << p.x << "," << p.y;
+    EXPECT_EQ(rgbAt(second, p.x, p.y), backgroundPixel(30 + p.x, 40 + p.y)) << p.x << "," << p.y;
   EXPECT_EQ(GetTextColor(second), RGB(0, 0, 0));
   EXPECT_EQ(GetBkMode(second), OPAQUE);
   EXPECT_EQ(GetCurrentObject(second, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
@@ -121,9 +122,9 @@ TEST_F(CanvasTest, WherePastTheBackgroundACanvasIsBlack) {
   }
   const HDC canvas = makeControlCanvas(overTheEdge, {0, 0, 40, 30});
   ASSERT_NE(canvas, nullptr);
-  EXPECT_EQ(pixelAt(canvas, 5, 5), backgroundPixel(185, 135));
-  EXPECT_EQ(pixelAt(canvas, 30, 5), 0u);
-  EXPECT_EQ(pixelAt(canvas, 5, 25), 0u);
+  EXPECT_EQ(rgbAt(canvas, 5, 5), backgroundPixel(185, 135));
+  EXPECT_EQ(rgbAt(canvas, 30, 5), 0u);
+  EXPECT_EQ(rgbAt(canvas, 5, 25), 0u);
   EXPECT_EQ(releaseCanvas(canvas), 1);
 }
 
@@ -155,12 +156,12 @@ TEST_F(CanvasTest, CommitCopiesIntoTheWindowImageAroundVisibleChildren) {
     canvas.commit(nullptr);
   }
   const auto& windowImage = skinned.record().windowImage;
-  EXPECT_EQ(pixelAt(windowImage, 20 + 5, 30 + 5), 0xAABBCCu);
-  EXPECT_EQ(pixelAt(windowImage, 20 + 20, 30 + 20), windowImageFill) << "visible child";
-  EXPECT_EQ(pixelAt(windowImage, 20 + 50, 30 + 20), 0xAABBCCu) << "transparent child";
-  EXPECT_EQ(pixelAt(windowImage, 20 + 80, 30 + 20), 0xAABBCCu) << "hidden child";
-  EXPECT_EQ(pixelAt(windowImage, 19, 29), windowImageFill) << "outside the control";
-  EXPECT_EQ(pixelAt(windowImage, 120, 70), windowImageFill) << "outside the control";
+  EXPECT_EQ(rgbAt(windowImage, 20 + 5, 30 + 5), 0xAABBCCu);
+  EXPECT_EQ(rgbAt(windowImage, 20 + 20, 30 + 20), windowImageFill) << "visible child";
+  EXPECT_EQ(rgbAt(windowImage, 20 + 50, 30 + 20), 0xAABBCCu) << "transparent child";
+  EXPECT_EQ(rgbAt(windowImage, 20 + 80, 30 + 20), 0xAABBCCu) << "hidden child";
+  EXPECT_EQ(rgbAt(windowImage, 19, 29), windowImageFill) << "outside the control";
+  EXPECT_EQ(rgbAt(windowImage, 120, 70), windowImageFill) << "outside the control";
 
   RECT clip{};
   EXPECT_EQ(GetClipBox(image, &clip), SIMPLEREGION) << "the clip is reset afterwards";
@@ -179,10 +180,10 @@ TEST_F(CanvasTest, PainterObjectDrawsIntoTheWindowImageAndTheTarget) {
     ASSERT_TRUE(canvas.surface().fillRectangle(brush, 0, 0, 30, 30));
     canvas.commit(target.get());
   }
-  EXPECT_EQ(pixelAt(target.get(), 10, 15), 0xFF0000u);
-  EXPECT_EQ(pixelAt(target.get(), 45, 15), backgroundPixel(95, 35)) << "undrawn parts show the background";
-  EXPECT_EQ(pixelAt(skinned.record().windowImage, 60, 35), 0xFF0000u);
-  EXPECT_EQ(pixelAt(skinned.record().windowImage, 95, 35), backgroundPixel(95, 35));
+  EXPECT_EQ(rgbAt(target.get(), 10, 15), 0xFF0000u);
+  EXPECT_EQ(rgbAt(target.get(), 45, 15), backgroundPixel(95, 35)) << "undrawn parts show the background";
+  EXPECT_EQ(rgbAt(skinned.record().windowImage, 60, 35), 0xFF0000u);
+  EXPECT_EQ(rgbAt(skinned.record().windowImage, 95, 35), backgroundPixel(95, 35));
 }
 
 TEST_F(CanvasTest, FrameCommitKeepsTheKeyColouredClientPart) {
@@ -195,9 +196,9 @@ TEST_F(CanvasTest, FrameCommitKeepsTheKeyColouredClientPart) {
     canvas.commitFrame(0xFF00FF);
   }
   const auto& windowImage = skinned.record().windowImage;
-  EXPECT_EQ(pixelAt(windowImage, 40, 40), 0x108010u);
-  EXPECT_EQ(pixelAt(windowImage, 79, 69), 0x108010u);
-  EXPECT_EQ(pixelAt(windowImage, 60, 55), windowImageFill);
+  EXPECT_EQ(rgbAt(windowImage, 40, 40), 0x108010u);
+  EXPECT_EQ(rgbAt(windowImage, 79, 69), 0x108010u);
+  EXPECT_EQ(rgbAt(windowImage, 60, 55), windowImageFill);
 }
 
 TEST_F(CanvasTest, AThousandPaintsLeakNothing) {

@@ -8,6 +8,7 @@
 #include "skin/controls/canvas.h"
 #include "skin/window/skin_theme.h"
 #include "skinned_window_fixture.h"
+#include "support/pixels.h"
 
 namespace skin {
 namespace {
@@ -180,7 +181,7 @@ TEST(MakeTranslucentBackground, IsTheBackgroundUnderAWhiteVeilAndBelongsToTheCal
 
     const draw::MemoryDC dc = draw::MemoryDC::createCompatible();
     const draw::ScopedSelectObject selected(dc.get(), bitmap.get());
-    const std::uint32_t seen = test::pixelAt(dc.get(), 10, 5);
+    const std::uint32_t seen = testing_support::rgbAt(dc.get(), 10, 5);
     // The client area starts one pixel in, behind the flat border.
     const std::uint32_t behind = test::backgroundPixel(20 + 1 + 10, 30 + 1 + 5);
     for (int shift : {0, 8, 16}) {

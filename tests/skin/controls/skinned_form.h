@@ -17,6 +17,8 @@
 #include "skin/window/skin_installation.h"
 #include "skin/window/skin_theme.h"
 #include "skin/window/skinned_window_record.h"
+#include "support/pixels.h"
+#include "support/test_windows.h"
 
 namespace skin::test {
 
@@ -44,46 +46,16 @@ inline testing::AssertionResult closeTo(Rgb actual, Rgb expected, int tolerance)
 // How much redder than its green a pixel is: the red accent's share in a tint.
 inline int redness(Rgb c) { return c.r - c.g; }
 
-inline void pumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
-inline const char* formWindowClass() {
-  static const char* name = [] {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SkinnedFormTestWindow";
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&windowClass);
-    return "SkinnedFormTestWindow";
-  }();
-  return name;
-}
-
-inline std::vector<std::uint8_t> flatPicture(int width, int height, draw::Argb colour) {
-  draw::DrawingBitmap bitmap(width, height);
-  {
-    draw::DrawingSurface surface = draw::DrawingSurface::fromImage(bitmap);
-    surface.clear(colour);
-  }
-  return bitmap.saveToBytes(draw::pngFormat);
-}
-
 class SkinnedForm {
  public:
   explicit SkinnedForm(int width = 360, int height = 260) : savedTheme_(theme()) {
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, formWindowClass(), "form", WS_POPUP, 80, 60, width, height, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    const char* windowClass = testing_support::testWindowClass("SkinnedFormTestWindow", DefWindowProcA, CS_DBLCLKS);
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass, "form", WS_POPUP, 80, 60, width, height, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
   }
   ~SkinnedForm() {
     if (IsWindow(window_)) DestroyWindow(window_);
-    pumpMessages();
+    testing_support::pumpMessages();
     theme() = savedTheme_;
   }
   SkinnedForm(const SkinnedForm&) = delete;
@@ -98,7 +70,7 @@ class SkinnedForm {
   // Installs the skin (translucent controls at opacity 100 when asked), shows the
   // window and lets every control paint.
   void install(bool translucent = false) {
-    theme().backgroundPicture = flatPicture(40, 40, groundColour);
+    theme().backgroundPicture = testing_support::solidPng(40, 40, groundColour);
     theme().pictureMode = pictureStretched;
     theme().themeColour = accentColour;
     if (translucent) setSkinSwitches(1, 100);
@@ -110,9 +82,9 @@ class SkinnedForm {
 
   // Lets pending paints happen.
   void settle() const {
-    pumpMessages();
+    testing_support::pumpMessages();
     RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pumpMessages();
+    testing_support::pumpMessages();
   }
 
   HWND window() const { return window_; }

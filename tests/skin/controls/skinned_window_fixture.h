@@ -11,6 +11,7 @@
 
 #include "skin/controls/control_properties.h"
 #include "skin/window/skinned_window_record.h"
+#include "support/test_windows.h"
 
 namespace skin::test {
 
@@ -20,35 +21,10 @@ inline std::uint32_t backgroundPixel(int x, int y) {
 }
 inline constexpr std::uint32_t windowImageFill = 0x00203040;
 
-// 0x00RRGGBB of an off-screen image's pixel.
-inline std::uint32_t pixelAt(const OffscreenImage& image, int x, int y) {
-  GdiFlush();
-  return image.pixels()[y * image.width() + x] & 0xFFFFFF;
-}
-
-// 0x00RRGGBB of a device context's pixel.
-inline std::uint32_t pixelAt(HDC dc, int x, int y) {
-  const COLORREF c = GetPixel(dc, x, y);
-  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 inline void fill(OffscreenImage& image, std::uint32_t (*pixel)(int, int)) {
   auto* bits = const_cast<std::uint32_t*>(image.pixels());
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) bits[y * image.width() + x] = pixel(x, y);
-}
-
-inline const char* testWindowClass() {
-  static const char* name = [] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "ControlsTestWindow";
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&windowClass);
-    return "ControlsTestWindow";
-  }();
-  return name;
 }
 
 inline HWND createChild(HWND parent, const char* windowClass, int x, int y, int width, int height,
@@ -60,8 +36,9 @@ inline HWND createChild(HWND parent, const char* windowClass, int x, int y, int 
 class SkinnedTestWindow {
  public:
   explicit SkinnedTestWindow(int width = 200, int height = 150, int x = 60, int y = 40) {
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, testWindowClass(), "skinned", WS_POPUP | WS_CLIPCHILDREN, x, y,
-                              width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, testing_support::testWindowClass("ControlsTestWindow"), "skinned",
+                              WS_POPUP | WS_CLIPCHILDREN, x, y, width, height, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     auto record = std::make_unique<SkinnedWindowRecord>();
     record->window = window_;

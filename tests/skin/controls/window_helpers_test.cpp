@@ -5,12 +5,13 @@
 #include "draw/gdi_handles.h"
 #include "skin/window/offscreen_image.h"
 #include "skinned_window_fixture.h"
+#include "support/pixels.h"
 
 namespace skin {
 namespace {
 
-using test::pixelAt;
 using test::SkinnedTestWindow;
+using testing_support::rgbAt;
 
 // A black memory surface: what a clipped fill leaves black was excluded.
 struct Surface {
@@ -19,7 +20,7 @@ struct Surface {
   draw::ScopedSelectObject selected;
   Surface(int width, int height) : bitmap(createDibSection(width, height)), selected(dc.get(), bitmap.get()) {}
   void paintWhite(int width, int height) { PatBlt(dc.get(), 0, 0, width, height, WHITENESS); }
-  bool excluded(int x, int y) { return pixelAt(dc.get(), x, y) == 0; }
+  bool excluded(int x, int y) { return rgbAt(dc.get(), x, y) == 0; }
 };
 
 TEST(GetClippedDC, OnASkinnedWindowExcludesVisibleChildrenCutToTheRecordedSize) {
@@ -100,15 +101,15 @@ TEST(RestoreFromWindowImage, CopiesTheWindowsOwnPictureBack) {
   for (const Case& c : cases) {
     Surface target(120, 90);
     restoreFromWindowImage(c.window, false, false, target.dc.get());
-    EXPECT_EQ(pixelAt(target.dc.get(), 0, 0), test::backgroundPixel(c.from.x, c.from.y));
-    EXPECT_EQ(pixelAt(target.dc.get(), c.last.x, c.last.y),
+    EXPECT_EQ(rgbAt(target.dc.get(), 0, 0), test::backgroundPixel(c.from.x, c.from.y));
+    EXPECT_EQ(rgbAt(target.dc.get(), c.last.x, c.last.y),
               test::backgroundPixel(c.from.x + c.last.x, c.from.y + c.last.y));
     EXPECT_NE(GetPixel(target.dc.get(), 5, 5), CLR_INVALID) << "a passed context is not released";
   }
   // The skinned window's own children keep their place on the screen.
   Surface target(120, 90);
   restoreFromWindowImage(skinned.window(), false, false, target.dc.get());
-  EXPECT_EQ(pixelAt(target.dc.get(), 40, 30), 0u);
+  EXPECT_EQ(rgbAt(target.dc.get(), 40, 30), 0u);
 }
 
 TEST(MarkWindowImagesStale, FlagsEveryKeptPictureAndInvalidatesVisibleChildren) {

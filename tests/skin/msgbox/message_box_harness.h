@@ -135,14 +135,4 @@ inline SIZE windowSizeOf(HWND window) {
   return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// 0x00RRGGBB of a pixel of an off-screen image.
-inline std::uint32_t imagePixel(const OffscreenImage& image, int x, int y) {
-  GdiFlush();
-  return image.pixels()[y * image.width() + x] & 0xFFFFFF;
-}
-
-inline int red(std::uint32_t rgb) { return static_cast<int>((rgb >> 16) & 0xFF); }
-inline int green(std::uint32_t rgb) { return static_cast<int>((rgb >> 8) & 0xFF); }
-inline int blue(std::uint32_t rgb) { return static_cast<int>(rgb & 0xFF); }
-
 }  // namespace skin::test

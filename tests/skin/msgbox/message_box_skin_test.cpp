@@ -15,9 +15,16 @@
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
 #include "skin/window/skin_theme.h"
+#include "support/pixels.h"
+#include "support/test_windows.h"
 
 namespace skin::test {
 namespace {
+
+using testing_support::blue;
+using testing_support::green;
+using testing_support::red;
+using testing_support::rgbAt;
 
 class MessageBoxSkinTest : public testing::Test {
  protected:
@@ -163,15 +170,15 @@ TEST_F(MessageBoxSkinTest, PaintLaysWashesTitleAndCloseGlyph) {
     EXPECT_EQ(GetPropA(box, props::dialogBackgroundBitmapKey), image.bitmap());
 
     // Black base under a white veil of 100 in the caption, clear of title and button.
-    const std::uint32_t caption = imagePixel(image, size.cx - 45, 14);
+    const std::uint32_t caption = rgbAt(image, size.cx - 45, 14);
     EXPECT_NEAR(red(caption), 100, 4);
     EXPECT_NEAR(blue(caption), 100, 4);
     // The body brightens downwards; the button band fades out again.
     const int band = static_cast<int>(0.32 * size.cy);
-    const int upperBody = green(imagePixel(image, size.cx / 2, 30));
-    const int lowerBody = green(imagePixel(image, size.cx / 2, size.cy - band - 4));
-    const int bandTop = green(imagePixel(image, size.cx / 2, size.cy - band + 3));
-    const int bandBottom = green(imagePixel(image, size.cx / 2, size.cy - 4));
+    const int upperBody = green(rgbAt(image, size.cx / 2, 30));
+    const int lowerBody = green(rgbAt(image, size.cx / 2, size.cy - band - 4));
+    const int bandTop = green(rgbAt(image, size.cx / 2, size.cy - band + 3));
+    const int bandBottom = green(rgbAt(image, size.cx / 2, size.cy - 4));
     EXPECT_GT(upperBody, 150);
     EXPECT_GT(lowerBody, upperBody + 10);
     EXPECT_GT(bandTop, bandBottom + 10);
@@ -183,14 +190,14 @@ TEST_F(MessageBoxSkinTest, PaintLaysWashesTitleAndCloseGlyph) {
     int darkest = 255, brightest = 0;
     for (int x = 8; x < 60; ++x)
       for (int y = 2; y < 24; ++y) {
-        darkest = std::min(darkest, green(imagePixel(image, x, y)));
-        brightest = std::max(brightest, green(imagePixel(image, x, y)));
+        darkest = std::min(darkest, green(rgbAt(image, x, y)));
+        brightest = std::max(brightest, green(rgbAt(image, x, y)));
       }
     EXPECT_LT(darkest, 60) << "no black title";
     EXPECT_GT(brightest, 150) << "no white halo";
 
     // The close glyph's dark cross at the right end of the caption.
-    EXPECT_LT(green(imagePixel(image, size.cx - 19, 11)), 90);
+    EXPECT_LT(green(rgbAt(image, size.cx - 19, 11)), 90);
 
     // The box has no icon: its empty icon static shows the dialog's background.
     const HWND icon = GetDlgItem(box, 1088);
@@ -203,7 +210,7 @@ TEST_F(MessageBoxSkinTest, PaintLaysWashesTitleAndCloseGlyph) {
       const int x = 4, y = place.bottom - place.top - 4;
       const draw::WindowDC iconDc = draw::WindowDC::client(icon);
       const COLORREF iconShown = GetPixel(iconDc.get(), x, y);
-      const std::uint32_t behind = imagePixel(image, place.left - frame.left + x, place.top - frame.top + y);
+      const std::uint32_t behind = rgbAt(image, place.left - frame.left + x, place.top - frame.top + y);
       EXPECT_NEAR(GetRValue(iconShown), red(behind), 4);
       EXPECT_NEAR(GetBValue(iconShown), blue(behind), 4);
     }
@@ -257,7 +264,7 @@ TEST_F(MessageBoxSkinTest, CloseButtonLightsUnderTheMouseAndClosesOnlyWhenReleas
   const int result = showSkinnedBox("Hover", MB_OK, "hover", [](HWND box) {
     const SkinnedWindowRecord& record = *findSkinnedWindow(box);
     const int width = widthOf(box);
-    const auto sample = [&] { return imagePixel(record.backgroundImage, width - 9, 10); };
+    const auto sample = [&] { return rgbAt(record.backgroundImage, width - 9, 10); };
     const std::uint32_t normal = sample();
     const LPARAM overClose = screenPoint(box, width - 15, 10);
     const LPARAM overCaption = screenPoint(box, 40, 10);
@@ -343,17 +350,7 @@ TEST_F(MessageBoxSkinTest, EachBoxFadesInEvenWhileAnotherIsOpen) {
   EXPECT_EQ(laterAlpha, 240);
 }
 
-const char* plainWindowClass() {
-  static const char* name = [] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "MessageBoxSkinTestWindow";
-    RegisterClassA(&windowClass);
-    return "MessageBoxSkinTestWindow";
-  }();
-  return name;
-}
+const char* plainWindowClass() { return testing_support::testWindowClass("MessageBoxSkinTestWindow"); }
 
 TEST_F(MessageBoxSkinTest, OnlyDialogsActivatedWhileHookedAreSkinnedOnce) {
   // Another class activated under the hook is left alone, and the hook waits on.

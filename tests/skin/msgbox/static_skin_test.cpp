@@ -10,6 +10,7 @@
 #include "skin/controls/control_properties.h"
 #include "skin/window/skin_theme.h"
 #include "skin/window/skinned_window_record.h"
+#include "support/test_windows.h"
 
 namespace skin {
 namespace {
@@ -23,25 +24,13 @@ COLORREF pixelOf(HWND window, int x, int y) {
 
 bool isDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 200; }
 
-const char* parentClass() {
-  static const char* name = [] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "StaticSkinTestWindow";
-    RegisterClassA(&windowClass);
-    return "StaticSkinTestWindow";
-  }();
-  return name;
-}
-
 // A skinned window whose background is one flat colour, with statics placed on it.
 class StaticSkinTest : public testing::Test {
  protected:
   void SetUp() override {
     resetTheme();
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, parentClass(), "statics", WS_POPUP, 40, 40, 260, 160, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, testing_support::testWindowClass("StaticSkinTestWindow"), "statics",
+                              WS_POPUP, 40, 40, 260, 160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     auto record = std::make_unique<SkinnedWindowRecord>();
     record->window = window_;

@@ -16,25 +16,15 @@ namespace {
 
 using test::changedArea;
 using test::FramedWindow;
-using test::rgbAt;
 using test::samePixels;
 using test::snapshot;
+using testing_support::blue;
+using testing_support::green;
+using testing_support::red;
+using testing_support::rgbAt;
+using testing_support::rgbNear;
 
 constexpr std::uint32_t grey = 0x404040;
-
-int red(std::uint32_t rgb) { return (rgb >> 16) & 0xFF; }
-int green(std::uint32_t rgb) { return (rgb >> 8) & 0xFF; }
-int blue(std::uint32_t rgb) { return rgb & 0xFF; }
-
-testing::AssertionResult closeTo(std::uint32_t actual, std::uint32_t expected, int tolerance) {
-  if (std::abs(red(actual) - red(expected)) <= tolerance && std::abs(green(actual) - green(expected)) <= tolerance &&
-      std::abs(blue(actual) - blue(expected)) <= tolerance)
-    return testing::AssertionSuccess();
-  char text[96];
-  std::snprintf(text, sizeof text, "0x%06X is not within %d of 0x%06X", static_cast<unsigned>(actual), tolerance,
-                static_cast<unsigned>(expected));
-  return testing::AssertionFailure() << text;
-}
 
 // colour (0x00RRGGBB) at opacity alpha over an opaque pixel.
 std::uint32_t over(std::uint32_t below, std::uint32_t colour, int alpha) {
@@ -58,14 +48,14 @@ class FrameRendererTest : public testing::Test {
  protected:
   void SetUp() override {
     resetTheme();
-    theme().backgroundPicture = test::solidPng(40, 20, 0xFF000000 | grey);
+    theme().backgroundPicture = testing_support::solidPng(40, 20, 0xFF000000 | grey);
     theme().pictureMode = pictureStretched;
   }
   void TearDown() override { resetTheme(); }
 };
 
 TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) {
-  theme().backgroundPicture = test::twoColourPng(40, 20, 0xFFC03020, 0xFF2040C0);
+  theme().backgroundPicture = testing_support::twoColourPng(40, 20, 0xFFC03020, 0xFF2040C0);
   theme().baseColour = 0x00FF00;
   theme().programIcon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), "DEFAULT_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
@@ -78,16 +68,16 @@ TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) 
   const OffscreenImage& image = framed.background();
   ASSERT_EQ(image.width(), 300);
   ASSERT_EQ(image.height(), 120);
-  EXPECT_TRUE(closeTo(rgbAt(image, 75, 60), 0xC03020, 2));
-  EXPECT_TRUE(closeTo(rgbAt(image, 250, 90), 0x2040C0, 2));
-  EXPECT_TRUE(closeTo(rgbAt(image, 5, 60), 0xC03020, 2)) << "inside the outline";
+  EXPECT_TRUE(rgbNear(rgbAt(image, 75, 60), 0xC03020, 2));
+  EXPECT_TRUE(rgbNear(rgbAt(image, 250, 90), 0x2040C0, 2));
+  EXPECT_TRUE(rgbNear(rgbAt(image, 5, 60), 0xC03020, 2)) << "inside the outline";
   // With the caption band's defaults nothing lies between the picture and the caption.
-  EXPECT_TRUE(closeTo(rgbAt(image, 60, 12), 0xC03020, 2));
+  EXPECT_TRUE(rgbNear(rgbAt(image, 60, 12), 0xC03020, 2));
   // The icon's 17 x 17 place at (9, 4): its transparent corner shows the picture.
-  EXPECT_TRUE(closeTo(rgbAt(image, 9, 4), 0xC03020, 2));
-  EXPECT_FALSE(closeTo(rgbAt(image, 17, 12), 0xC03020, 40)) << "icon drawn";
-  EXPECT_TRUE(closeTo(rgbAt(image, 0, 60), over(0xC03020, 0x000000, 180), 12)) << "black outer outline";
-  EXPECT_TRUE(closeTo(rgbAt(image, 150, 0), over(0x2040C0, 0x000000, 180), 12));
+  EXPECT_TRUE(rgbNear(rgbAt(image, 9, 4), 0xC03020, 2));
+  EXPECT_FALSE(rgbNear(rgbAt(image, 17, 12), 0xC03020, 40)) << "icon drawn";
+  EXPECT_TRUE(rgbNear(rgbAt(image, 0, 60), over(0xC03020, 0x000000, 180), 12)) << "black outer outline";
+  EXPECT_TRUE(rgbNear(rgbAt(image, 150, 0), over(0x2040C0, 0x000000, 180), 12));
 
   EXPECT_FALSE(record.frameDirty);
   EXPECT_EQ(record.frameWidth, 300);
@@ -121,8 +111,8 @@ TEST_F(FrameRendererTest, AnIconWithoutAlphaIsDrawnThroughItsMask) {
 
   renderWindowFrame(framed.index());
 
-  EXPECT_TRUE(closeTo(rgbAt(framed.background(), 9 + 3, 4 + 8), grey, 2)) << "masked out";
-  EXPECT_TRUE(closeTo(rgbAt(framed.background(), 9 + 13, 4 + 8), 0x00C000, 2));
+  EXPECT_TRUE(rgbNear(rgbAt(framed.background(), 9 + 3, 4 + 8), grey, 2)) << "masked out";
+  EXPECT_TRUE(rgbNear(rgbAt(framed.background(), 9 + 13, 4 + 8), 0x00C000, 2));
   DestroyIcon(theme().programIcon);
 }
 
@@ -153,7 +143,7 @@ TEST_F(FrameRendererTest, CaptionBandTintsTheBodyAndShadesTheCaption) {
     renderWindowFrame(framed.index());
 
     const std::uint32_t body = c.colour < 0 ? grey : over(grey, c.colourRgb, c.alpha);
-    EXPECT_TRUE(closeTo(rgbAt(framed.background(), 60, 80), body, 3));
+    EXPECT_TRUE(rgbNear(rgbAt(framed.background(), 60, 80), body, 3));
     for (const int y : {5, 20}) {
       SCOPED_TRACE(y);
       std::uint32_t expected = c.colour < 0 || !c.band ? body : grey;
@@ -163,7 +153,7 @@ TEST_F(FrameRendererTest, CaptionBandTintsTheBodyAndShadesTheCaption) {
         const int to = c.colour > 0 ? c.alpha : 0;
         expected = over(grey, c.colour > 0 ? c.colourRgb : 0xFFFFFF, static_cast<int>(from + (to - from) * t));
       }
-      EXPECT_TRUE(closeTo(rgbAt(framed.background(), 60, y), expected, 12));
+      EXPECT_TRUE(rgbNear(rgbAt(framed.background(), 60, y), expected, 12));
     }
   }
 }
@@ -208,8 +198,8 @@ TEST_F(FrameRendererTest, TheMaximiseButtonShowsTheRestoreGlyphExactlyWhileMaxim
   FramedWindow framed(300, 120, test::minimiseMaximiseAndClose);
   SkinnedWindowRecord& record = framed.record();
   constexpr std::uint32_t maximiseGreen = 0x00C000, restoreBlue = 0x0000C0;
-  record.titleButtons[1].image = test::solidPng(26, 18, 0xFF000000 | maximiseGreen);
-  record.titleButtons[1].altImage = test::solidPng(26, 18, 0xFF000000 | restoreBlue);
+  record.titleButtons[1].image = testing_support::solidPng(26, 18, 0xFF000000 | maximiseGreen);
+  record.titleButtons[1].altImage = testing_support::solidPng(26, 18, 0xFF000000 | restoreBlue);
   const POINT centre = framed.buttonCentre(2);
   const auto glyphAtCentre = [&] { return rgbAt(framed.background(), centre.x, centre.y); };
 
@@ -335,13 +325,13 @@ TEST_F(FrameRendererTest, StatusBarPartsArePaintedOverTheBarAndRepaintCleanly) {
   record.statusBarHeight = 20;
   record.statusBarRect = PixelRect{3, 96, 294, 20};
   record.statusParts = {StatusPart{100, "就绪", {}, 0xFFFFFF},
-                        StatusPart{-1, "图", test::solidPng(40, 40, 0xFF00C000), 0xFFFFFF}};
+                        StatusPart{-1, "图", testing_support::solidPng(40, 40, 0xFF00C000), 0xFFFFFF}};
   record.statusPartRects = {PixelRect{3, 96, 100, 20}, PixelRect{103, 96, 194, 20}};
 
   renderWindowFrame(framed.index());
   const auto rendered = snapshot(framed.background());
   EXPECT_GT(red(rgbAt(framed.background(), 90, 99)), 0x40 + 10) << "white veil over the part";
-  EXPECT_TRUE(closeTo(rgbAt(framed.background(), 60, 80), grey, 2)) << "above the bar";
+  EXPECT_TRUE(rgbNear(rgbAt(framed.background(), 60, 80), grey, 2)) << "above the bar";
   // A picture as tall as the bar shrinks to a square of 0.7 of its height.
   EXPECT_EQ(green(rgbAt(framed.background(), 105 + 6, 96 + 10)), 0xC0);
   EXPECT_NE(green(rgbAt(framed.background(), 105 + 16, 96 + 10)), 0xC0);
@@ -360,8 +350,8 @@ std::vector<std::uint8_t> bmpOf(const std::vector<std::uint8_t>& png) {
 }
 
 TEST_F(FrameRendererTest, TheKeptPictureGivesTheSamePixelsAndFollowsEveryChange) {
-  const std::vector<std::uint8_t> picture = bmpOf(test::solidPng(40, 20, 0xFF000000 | grey));
-  const std::vector<std::uint8_t> other = bmpOf(test::twoColourPng(40, 20, 0xFF802040, 0xFF208040));
+  const std::vector<std::uint8_t> picture = bmpOf(testing_support::solidPng(40, 20, 0xFF000000 | grey));
+  const std::vector<std::uint8_t> other = bmpOf(testing_support::twoColourPng(40, 20, 0xFF802040, 0xFF208040));
   ASSERT_EQ(picture.size(), other.size());
   struct Change {
     const char* name;
@@ -421,7 +411,7 @@ TEST_F(FrameRendererTest, RepaintsFollowWhatTheyAreDrawnFrom) {
   const Case cases[] = {
       {"theme colour", hoverMinimise, [](FramedWindow&) { theme().themeColour = 0x00C000; }},
       {"glyph", hoverMinimise,
-       [](FramedWindow& framed) { framed.record().titleButtons[0].image = test::solidPng(26, 18, 0xFF00C000); }},
+       [](FramedWindow& framed) { framed.record().titleButtons[0].image = testing_support::solidPng(26, 18, 0xFF00C000); }},
       {"title colour", title, [](FramedWindow& framed) { framed.record().titleColour = 0x0000FF; }},
       {"title text", title, [](FramedWindow& framed) { SetWindowTextA(framed.window(), "另一个标题"); }},
   };

@@ -1,7 +1,7 @@
 #pragma once
 // A visible top-level window with a record filled the way the skin's installation
 // fills it (caption 25, title buttons laid out against the right edge, "Hw_lbID"),
-// ready for renderWindowFrame; and small pictures made on the spot.
+// ready for renderWindowFrame; and whole-image pixel comparisons.
 
 #include <windows.h>
 
@@ -16,27 +16,10 @@
 #include "draw/embedded_resources.h"
 #include "skin/controls/control_properties.h"
 #include "skin/window/skinned_window_record.h"
+#include "support/pixels.h"
+#include "support/test_windows.h"
 
 namespace skin::test {
-
-// Encoded PNG of a w x h picture: `left` over its left half, `right` over the rest.
-inline std::vector<std::uint8_t> twoColourPng(int w, int h, draw::Argb left, draw::Argb right) {
-  draw::DrawingBitmap bitmap(w, h);
-  {
-    draw::DrawingSurface surface = draw::DrawingSurface::fromImage(bitmap);
-    surface.clear(right);
-    surface.fillRectangle(draw::DrawingSolidBrush(left), 0, 0, static_cast<float>(w / 2), static_cast<float>(h));
-  }
-  return bitmap.saveToBytes(draw::pngFormat);
-}
-
-inline std::vector<std::uint8_t> solidPng(int w, int h, draw::Argb colour) { return twoColourPng(w, h, colour, colour); }
-
-// 0x00RRGGBB of an off-screen image's pixel.
-inline std::uint32_t rgbAt(const OffscreenImage& image, int x, int y) {
-  GdiFlush();
-  return image.pixels()[y * image.width() + x] & 0xFFFFFF;
-}
 
 inline std::vector<std::uint32_t> snapshot(const OffscreenImage& image) {
   GdiFlush();
@@ -65,19 +48,6 @@ inline testing::AssertionResult samePixels(const std::vector<std::uint32_t>& act
                                      << ", " << area.bottom << ")";
 }
 
-inline const char* framedWindowClass() {
-  static const char* name = [] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "FramedTestWindow";
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&windowClass);
-    return "FramedTestWindow";
-  }();
-  return name;
-}
-
 struct ButtonSpec {
   int kind;
   const char* image;
@@ -95,7 +65,7 @@ class FramedWindow {
  public:
   explicit FramedWindow(int width = 300, int height = 120, const std::vector<ButtonSpec>& buttons = minimiseAndClose,
                         const char* title = "") {
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, framedWindowClass(), title, WS_POPUP | WS_VISIBLE, 40, 40, width,
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, testing_support::testWindowClass("FramedTestWindow"), title, WS_POPUP | WS_VISIBLE, 40, 40, width,
                               height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     auto record = std::make_unique<SkinnedWindowRecord>();
     record->window = window_;

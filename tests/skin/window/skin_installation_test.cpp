@@ -11,6 +11,7 @@
 #include "skin/controls/control_properties.h"
 #include "skin/window/theme_pictures.h"
 #include "skin_window_harness.h"
+#include "support/pixels.h"
 
 namespace skin::test {
 namespace {
@@ -238,16 +239,8 @@ TEST_F(SkinInstallationTest, StatusBarPartsAreLaidOutFromTheLeftWithTheRestForTh
   EXPECT_EQ(bare.statusBarRect.height, 0);
 }
 
-std::vector<std::uint8_t> solidPng(draw::Argb colour) {
-  draw::DrawingBitmap bitmap(40, 30);
-  draw::DrawingSurface surface = draw::DrawingSurface::fromImage(bitmap);
-  surface.clear(colour);
-  surface.destroy();
-  return bitmap.saveToBytes(draw::pngFormat);
-}
-
 TEST_F(SkinInstallationTest, AnOwnPictureBringsItsAverageColourAndIsFadedOnlyInTheFadingModes) {
-  const std::vector<std::uint8_t> picture = solidPng(0xFF3366CC);
+  const std::vector<std::uint8_t> picture = testing_support::solidPng(40, 30, 0xFF3366CC);
   ASSERT_FALSE(picture.empty());
   const COLORREF average = averageColour(PictureSource{{}, picture}, 2000);
   for (int mode : {0, 1, 2, 3, 4}) {

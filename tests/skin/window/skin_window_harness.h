@@ -17,6 +17,7 @@
 #include "skin/window/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
 #include "skin/window/skinned_window_record.h"
+#include "support/test_windows.h"
 
 namespace skin::test {
 
@@ -44,17 +45,7 @@ inline LRESULT CALLBACK loggingWindowProc(HWND window, UINT message, WPARAM wPar
 }
 
 inline const char* loggingWindowClass() {
-  static const char* name = [] {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = loggingWindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = "SkinBehaviourTestWindow";
-    RegisterClassA(&windowClass);
-    return "SkinBehaviourTestWindow";
-  }();
-  return name;
+  return testing_support::testWindowClass("SkinBehaviourTestWindow", loggingWindowProc, CS_DBLCLKS);
 }
 
 // The messages of one kind logged for a window, in order, as their wParam values.
@@ -72,27 +63,6 @@ inline HWND createPopup(DWORD extraStyle = 0, int width = 300, int height = 200,
                         const char* title = "skinned") {
   return CreateWindowExA(WS_EX_TOOLWINDOW, loggingWindowClass(), title, WS_POPUP | extraStyle, x, y, width, height,
                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-inline void pumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// 0x00RRGGBB of an off-screen image's pixel.
-inline std::uint32_t imagePixel(const OffscreenImage& image, int x, int y) {
-  GdiFlush();
-  return image.pixels()[y * image.width() + x] & 0xFFFFFF;
-}
-
-inline std::uint32_t screenPixel(HWND window, int x, int y) {
-  const HDC dc = GetDC(window);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
 // Every test starts from the defaults and leaves no skinned window behind.

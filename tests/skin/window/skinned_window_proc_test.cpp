@@ -11,9 +11,13 @@
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_properties.h"
 #include "skin_window_harness.h"
+#include "support/pixels.h"
 
 namespace skin::test {
 namespace {
+
+using testing_support::rgbAt;
+using testing_support::rgbOnScreen;
 
 constexpr int minimiseButton = 1;
 constexpr int closeButton = 2;
@@ -50,7 +54,7 @@ class SkinnedWindowProcTest : public SkinnedWindowTest {
   static std::uint32_t buttonPixel(HWND window, int button) {
     const SkinnedWindowRecord& record = recordOf(window);
     const FloatRect& hit = record.titleButtons[button - 1].hitRect;
-    return imagePixel(record.backgroundImage, static_cast<int>(hit.x) + 5, 5);
+    return rgbAt(record.backgroundImage, static_cast<int>(hit.x) + 5, 5);
   }
 };
 
@@ -267,15 +271,15 @@ TEST_F(SkinnedWindowProcTest, APaintWithNothingDirtyPresentsTheKeptFrameWithoutR
 
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
-  EXPECT_EQ(imagePixel(record.backgroundImage, 150, 100), marker) << "not rendered again";
-  EXPECT_EQ(screenPixel(window, 150, 100), marker) << "the kept frame was presented";
+  EXPECT_EQ(rgbAt(record.backgroundImage, 150, 100), marker) << "not rendered again";
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), marker) << "the kept frame was presented";
 
   record.frameDirty = true;
   InvalidateRect(window, nullptr, FALSE);
   UpdateWindow(window);
   EXPECT_FALSE(record.frameDirty);
-  EXPECT_NE(imagePixel(record.backgroundImage, 150, 100), marker) << "a dirty frame is rendered";
-  EXPECT_NE(screenPixel(window, 150, 100), marker);
+  EXPECT_NE(rgbAt(record.backgroundImage, 150, 100), marker) << "a dirty frame is rendered";
+  EXPECT_NE(rgbOnScreen(window, 150, 100), marker);
 }
 
 TEST_F(SkinnedWindowProcTest, AnEraseWhileARenderIsDueShowsTheLastPictureOnce) {
@@ -292,11 +296,11 @@ TEST_F(SkinnedWindowProcTest, AnEraseWhileARenderIsDueShowsTheLastPictureOnce) {
   EXPECT_EQ(SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
   EXPECT_TRUE(record.erased);
   EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-  EXPECT_EQ(screenPixel(window, 150, 100), 0x0000FFu);
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), 0x0000FFu);
 
   markWindowImage(0x0000FF00);
   SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  EXPECT_EQ(screenPixel(window, 150, 100), 0x0000FFu) << "only the first erase restores";
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), 0x0000FFu) << "only the first erase restores";
   ReleaseDC(window, dc);
   EXPECT_TRUE(loggedParameters(window, WM_ERASEBKGND).empty()) << "the erase is not passed on";
 }
@@ -307,7 +311,7 @@ TEST_F(SkinnedWindowProcTest, ANewTitleIsPaintedBeforeItIsStored) {
   const auto titleRow = [&] {
     std::vector<std::uint32_t> row;
     for (int y = 4; y < 22; ++y)
-      for (int x = 9; x < 120; ++x) row.push_back(imagePixel(record.backgroundImage, x, y));
+      for (int x = 9; x < 120; ++x) row.push_back(rgbAt(record.backgroundImage, x, y));
     return row;
   };
   const std::vector<std::uint32_t> before = titleRow();
@@ -392,10 +396,10 @@ TEST_F(SkinnedWindowProcTest, ATextChangeRepaintsTheScrollBarOverlayOfTheEdit) {
   const HDC dc = GetDC(overlay);
   PatBlt(dc, 0, 0, area.right, area.bottom, BLACKNESS);
   ReleaseDC(overlay, dc);
-  ASSERT_EQ(screenPixel(overlay, area.right / 2, area.bottom / 2), 0u);
+  ASSERT_EQ(rgbOnScreen(overlay, area.right / 2, area.bottom / 2), 0u);
 
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(1, EN_CHANGE), reinterpret_cast<LPARAM>(edit));
-  EXPECT_NE(screenPixel(overlay, area.right / 2, area.bottom / 2), 0u);
+  EXPECT_NE(rgbOnScreen(overlay, area.right / 2, area.bottom / 2), 0u);
 }
 
 TEST_F(SkinnedWindowProcTest, OnlyTheFirstSizeMessageOfTheProcessLeavesTheFrameClean) {

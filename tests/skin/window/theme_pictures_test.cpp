@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -17,21 +15,8 @@ namespace skin {
 namespace {
 
 using test::FramedWindow;
-
-int red(draw::Argb c) { return (c >> 16) & 0xFF; }
-int green(draw::Argb c) { return (c >> 8) & 0xFF; }
-int blue(draw::Argb c) { return c & 0xFF; }
-
-// rgb is 0x00RRGGBB.
-testing::AssertionResult closeTo(draw::Argb actual, std::uint32_t rgb, int tolerance) {
-  if (std::abs(red(actual) - red(rgb)) <= tolerance && std::abs(green(actual) - green(rgb)) <= tolerance &&
-      std::abs(blue(actual) - blue(rgb)) <= tolerance)
-    return testing::AssertionSuccess();
-  char text[80];
-  std::snprintf(text, sizeof text, "0x%06X is not within %d of 0x%06X", static_cast<unsigned>(actual & 0xFFFFFF),
-                tolerance, static_cast<unsigned>(rgb));
-  return testing::AssertionFailure() << text;
-}
+using testing_support::rgbAt;
+using testing_support::rgbNear;
 
 bool isPng(const std::vector<std::uint8_t>& bytes) {
   return bytes.size() > 8 && bytes[0] == 0x89 && bytes[1] == 'P' && bytes[2] == 'N' && bytes[3] == 'G';
@@ -55,7 +40,7 @@ constexpr std::uint32_t pictureRgb = 0x208040;
 constexpr COLORREF fadeColour = 0x0000FF;  // red as 0x00BBGGRR
 constexpr std::uint32_t fadeRgb = 0xFF0000;
 
-std::vector<std::uint8_t> flatPicture(int w = 200, int h = 100) { return test::solidPng(w, h, 0xFF000000 | pictureRgb); }
+std::vector<std::uint8_t> flatPicture(int w = 200, int h = 100) { return testing_support::solidPng(w, h, 0xFF000000 | pictureRgb); }
 
 // A flat BMP of 24 bits a pixel, which it decodes to again.
 std::vector<std::uint8_t> flat24BitBmp(int w, int h) {
@@ -133,7 +118,7 @@ TEST_F(ThemePicturesTest, SettingsWithoutAPictureChangeOnlyWhatTheyName) {
     if (c.refreshed) {
       ASSERT_TRUE(shown.background());
       const COLORREF base = c.baseColour;
-      EXPECT_EQ(test::rgbAt(shown.background(), 100, 50),
+      EXPECT_EQ(rgbAt(shown.background(), 100, 50),
                 static_cast<std::uint32_t>(GetRValue(base) << 16 | GetGValue(base) << 8 | GetBValue(base)));
     }
   }
@@ -177,7 +162,7 @@ TEST_F(ThemePicturesTest, TheFirstRenderPlacesThePictureDecodedForTheAverageAsIt
 }
 
 TEST_F(ThemePicturesTest, ThePathWinsOverTheBytesAndIsStoredAsPng) {
-  const std::vector<std::uint8_t> fromFile = test::solidPng(64, 32, 0xFF2060A0);
+  const std::vector<std::uint8_t> fromFile = testing_support::solidPng(64, 32, 0xFF2060A0);
   TemporaryFile file(draw::DrawingBitmap::fromBytes(fromFile).saveToBytes(draw::jpegFormat));
   FramedWindow shown(200, 80);
 
@@ -187,11 +172,11 @@ TEST_F(ThemePicturesTest, ThePathWinsOverTheBytesAndIsStoredAsPng) {
   const draw::DrawingBitmap stored = draw::DrawingBitmap::fromBytes(theme().backgroundPicture);
   EXPECT_EQ(stored.width(), 64u);
   EXPECT_EQ(stored.height(), 32u);
-  EXPECT_TRUE(closeTo(stored.getPixel(32, 16), 0x2060A0, 6));
+  EXPECT_TRUE(rgbNear(stored.getPixel(32, 16), 0x2060A0, 6));
   // The average of a flat picture is its colour, less the samples that fall just outside.
-  EXPECT_TRUE(closeTo(RGB(GetBValue(theme().baseColour), GetGValue(theme().baseColour), GetRValue(theme().baseColour)),
+  EXPECT_TRUE(rgbNear(RGB(GetBValue(theme().baseColour), GetGValue(theme().baseColour), GetRValue(theme().baseColour)),
                       0x2060A0, 10));
-  EXPECT_TRUE(closeTo(test::rgbAt(shown.background(), 100, 50), 0x2060A0, 6));
+  EXPECT_TRUE(rgbNear(rgbAt(shown.background(), 100, 50), 0x2060A0, 6));
 }
 
 TEST_F(ThemePicturesTest, AverageColourSamplesTheWholePictureTheSameWayAllDay) {
@@ -206,21 +191,21 @@ TEST_F(ThemePicturesTest, AverageColourSamplesTheWholePictureTheSameWayAllDay) {
       // Three bytes a pixel, and rows padded to whole words.
       {"flat, 24 bits a pixel", flat24BitBmp(201, 100), pictureRgb, 4},
       {"flat, paletted", flatPalettedBmp(201, 100), pictureRgb, 4},
-      {"black and white halves", test::twoColourPng(100, 100, 0xFF000000, 0xFFFFFFFF), 0x7F7F7F, 14},
+      {"black and white halves", testing_support::twoColourPng(100, 100, 0xFF000000, 0xFFFFFFFF), 0x7F7F7F, 14},
       // The draws run one past the last pixel, which reads as black: 7 of 16 miss a 4 x 4 picture.
-      {"small white", test::solidPng(4, 4, 0xFFFFFFFF), 0x8F8F8F, 14},
-      {"single pixel", test::solidPng(1, 1, 0xFFFFFFFF), 0, 0},
+      {"small white", testing_support::solidPng(4, 4, 0xFFFFFFFF), 0x8F8F8F, 14},
+      {"single pixel", testing_support::solidPng(1, 1, 0xFFFFFFFF), 0, 0},
       {"not a picture", {1, 2, 3, 4}, 0, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const COLORREF average = averageColour({.bytes = c.picture}, 2000);
-    EXPECT_TRUE(closeTo(RGB(GetBValue(average), GetGValue(average), GetRValue(average)), c.expectedRgb, c.tolerance));
+    EXPECT_TRUE(rgbNear(RGB(GetBValue(average), GetGValue(average), GetRValue(average)), c.expectedRgb, c.tolerance));
     EXPECT_EQ(averageColour({.bytes = c.picture}, 2000), average);
   }
   EXPECT_EQ(draw::DrawingBitmap::fromBytes(cases[1].picture).pixelFormat(), PixelFormat24bppRGB);
   EXPECT_EQ(draw::DrawingBitmap::fromBytes(cases[2].picture).pixelFormat(), PixelFormat8bppIndexed);
-  const std::vector<std::uint8_t> halves = test::twoColourPng(100, 100, 0xFF000000, 0xFFFFFFFF);
+  const std::vector<std::uint8_t> halves = testing_support::twoColourPng(100, 100, 0xFF000000, 0xFFFFFFFF);
   TemporaryFile file(halves);
   EXPECT_EQ(averageColour({.path = file.path}, 2000), averageColour({.bytes = halves}, 2000));
   EXPECT_EQ(averageColour({.bytes = halves}, 0), 0u);
@@ -257,9 +242,9 @@ TEST_F(ThemePicturesTest, FadingBlendsTwoEdgesIntoTheColour) {
     const draw::DrawingBitmap faded = draw::DrawingBitmap::fromBytes(bytes);
     ASSERT_EQ(faded.width(), 200u);
     ASSERT_EQ(faded.height(), 100u);
-    for (const POINT p : c.untouched) EXPECT_TRUE(closeTo(faded.getPixel(p.x, p.y), pictureRgb, 1)) << p.x << "," << p.y;
-    for (const POINT p : c.touched) EXPECT_FALSE(closeTo(faded.getPixel(p.x, p.y), pictureRgb, 10)) << p.x << "," << p.y;
-    for (const POINT p : c.faded) EXPECT_TRUE(closeTo(faded.getPixel(p.x, p.y), fadeRgb, 16)) << p.x << "," << p.y;
+    for (const POINT p : c.untouched) EXPECT_TRUE(rgbNear(faded.getPixel(p.x, p.y), pictureRgb, 1)) << p.x << "," << p.y;
+    for (const POINT p : c.touched) EXPECT_FALSE(rgbNear(faded.getPixel(p.x, p.y), pictureRgb, 10)) << p.x << "," << p.y;
+    for (const POINT p : c.faded) EXPECT_TRUE(rgbNear(faded.getPixel(p.x, p.y), fadeRgb, 16)) << p.x << "," << p.y;
   }
   EXPECT_TRUE(fadePictureEdges({.bytes = {1, 2, 3}}, std::nullopt, fadeColour).empty());
 }
@@ -268,14 +253,14 @@ TEST_F(ThemePicturesTest, ModesZeroAndOneStoreTheFadedPicture) {
   setSkinTheme({.pictureBytes = flatPicture(), .baseColour = fadeColour, .pictureMode = pictureAtOriginFadedRight});
   ASSERT_TRUE(isPng(theme().backgroundPicture));
   draw::DrawingBitmap stored = draw::DrawingBitmap::fromBytes(theme().backgroundPicture);
-  EXPECT_TRUE(closeTo(stored.getPixel(199, 20), fadeRgb, 16));
-  EXPECT_TRUE(closeTo(stored.getPixel(0, 20), pictureRgb, 1));
-  EXPECT_TRUE(closeTo(stored.getPixel(100, 99), fadeRgb, 16));
+  EXPECT_TRUE(rgbNear(stored.getPixel(199, 20), fadeRgb, 16));
+  EXPECT_TRUE(rgbNear(stored.getPixel(0, 20), pictureRgb, 1));
+  EXPECT_TRUE(rgbNear(stored.getPixel(100, 99), fadeRgb, 16));
 
   setSkinTheme({.pictureBytes = flatPicture(), .baseColour = fadeColour, .pictureMode = pictureAtTopRightFadedLeft});
   stored = draw::DrawingBitmap::fromBytes(theme().backgroundPicture);
-  EXPECT_TRUE(closeTo(stored.getPixel(0, 20), fadeRgb, 16));
-  EXPECT_TRUE(closeTo(stored.getPixel(199, 20), pictureRgb, 1));
+  EXPECT_TRUE(rgbNear(stored.getPixel(0, 20), fadeRgb, 16));
+  EXPECT_TRUE(rgbNear(stored.getPixel(199, 20), pictureRgb, 1));
   EXPECT_EQ(theme().baseColour, fadeColour);
 }
 
