@@ -250,11 +250,11 @@ TEST_F(ControlFrameworkTest, ControlFontReadsTheControlsFontOrFallsBackToTheDefa
 
   // A dialog's font names a face mapping, which the drawing library may not make a font
   // of: the platform font's size and style still come through.
-  const draw::OwnedFont dialogFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+  const draw::OwnedFont dialogFont(CreateFontA(-16, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
                                                0, 0, "MS Shell Dlg"));
   SendMessageA(second, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont.get()), FALSE);
   const ControlFont dialog = controlFont(second);
-  EXPECT_NEAR(dialog.size, 11, 1);
+  EXPECT_NEAR(dialog.size, 16, 1);
   EXPECT_EQ(dialog.style & 2, 2) << "italic";
 }
 

@@ -138,6 +138,35 @@ TEST_F(StaticSkinTest, TextIsDrawnDarkOverTheWindowBackground) {
   EXPECT_EQ(pixelOf(text, 145, 17), backgroundColour);
 }
 
+// Dark pixels of the static's client area within columns [left, right).
+int inkIn(HWND control, int left = 0, int right = -1) {
+  RECT client{};
+  GetClientRect(control, &client);
+  if (right < 0) right = client.right;
+  int ink = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = left; x < right; ++x) ink += isDark(pixelOf(control, x, y));
+  return ink;
+}
+
+TEST_F(StaticSkinTest, AWrappedTextShowsEveryWordOfIt) {
+  const char* words = "Every word of this message must reach the reader";
+  const HWND wide = staticControl(SS_LEFT, 4, 4, 240, 60, words);
+  install();
+  repaint(wide);
+  const int onWideLines = inkIn(wide);
+  ASSERT_GT(onWideLines, 0);
+  DestroyWindow(wide);
+
+  const HWND narrow = staticControl(SS_LEFT, 4, 4, 70, 150, words);
+  install();
+  repaint(narrow);
+  const int width = sizeOf(narrow).cx;
+  // Lines laid out wider than the static would run into its edge and lose their ends.
+  EXPECT_EQ(inkIn(narrow, width - 2, width), 0) << "strokes cut at the right edge";
+  EXPECT_NEAR(inkIn(narrow), onWideLines, onWideLines / 20) << "the same words, wrapped";
+}
+
 TEST_F(StaticSkinTest, BlankTextLeavesThePaintingToThePlatform) {
   for (const char* blank : {"", "   "}) {
     const HWND text = staticControl(SS_LEFT, 10, 10, 150, 20, blank);
