@@ -46,8 +46,10 @@ export WINEDEBUG=-all
 
 wine_reg_add() { wine reg add "$@" /f >/dev/null 2>&1; }
 
+# Bump when the prefix's settings change, so that existing prefixes are made anew.
+prefix_version=2
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.ready" ] && return 0
+  [ "$(cat "$WINEPREFIX/.ready" 2>/dev/null)" = "$prefix_version" ] && return 0
   log "creating the Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -62,8 +64,11 @@ ensure_prefix() {
   # Without a window manager Wine waits on every hide of an activated window unless
   # it manages none itself.
   wine_reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+  # No crash debugger: an unhandled exception ends the program at once with a failure
+  # status instead of waiting for a debugger that never comes.
+  wine_reg_add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d ""
   wineserver -w
-  touch "$WINEPREFIX/.ready"
+  echo "$prefix_version" >"$WINEPREFIX/.ready"
 }
 
 xvfb_pid=""
