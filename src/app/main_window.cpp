@@ -3,6 +3,9 @@
 #include "app/commands.h"
 #include "app/skin_activation.h"
 #include "app/startup.h"
+#include "draw/gdi_handles.h"
+#include "skin/controls/canvas.h"
+#include "skin/window/offscreen_image.h"
 
 namespace app {
 namespace {
@@ -15,17 +18,14 @@ HFONT labelFont(HWND label) {
   return reinterpret_cast<HFONT>(GetWindowLongPtrA(label, GWLP_USERDATA));
 }
 
-void paintLabel(HWND label) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(label, &paint);
+bool isTransparentLabel(HWND label) { return GetWindowLongPtrA(label, GWL_EXSTYLE) & WS_EX_TRANSPARENT; }
+
+void drawLabelText(HWND label, HDC dc, RECT area) {
   // DrawTextA would convert with the font's character set, not the process code page.
   wchar_t text[256];
   const int length = GetWindowTextW(label, text, 256);
-  RECT area;
-  GetClientRect(label, &area);
-  const bool transparent = GetWindowLongPtrA(label, GWL_EXSTYLE) & WS_EX_TRANSPARENT;
-  const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (transparent ? DT_LEFT : DT_CENTER);
-  HGDIOBJ previousFont = SelectObject(dc, labelFont(label) ? labelFont(label) : GetStockObject(DEFAULT_GUI_FONT));
+  const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (isTransparentLabel(label) ? DT_LEFT : DT_CENTER);
+  const draw::ScopedSelectObject font(dc, labelFont(label) ? labelFont(label) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   // Light text with a soft shadow reads on the dark and the light parts of the picture.
   RECT shadow = area;
@@ -34,8 +34,25 @@ void paintLabel(HWND label) {
   DrawTextW(dc, text, length, &shadow, format);
   SetTextColor(dc, labelTextColour);
   DrawTextW(dc, text, length, &area, format);
-  SelectObject(dc, previousFont);
-  EndPaint(label, &paint);
+}
+
+// The transparent label draws only its text over what the window painted beneath it
+// (it overlaps the input box). The contact label's class has no background brush and
+// the window clips its children, so it lays the window's background under its text
+// itself; otherwise whatever the screen held there shows through, black after a restore.
+void paintLabel(HWND label) {
+  const draw::PaintDC paint = draw::PaintDC::begin(label);
+  RECT area;
+  GetClientRect(label, &area);
+  if (isTransparentLabel(label)) {
+    drawLabelText(label, paint.get(), area);
+    return;
+  }
+  skin::OffscreenImage image;
+  if (!image.resize(area.right, area.bottom)) return;
+  if (!skin::copyControlBackground(label, area, image.dc())) FillRect(image.dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
+  drawLabelText(label, image.dc(), area);
+  BitBlt(paint.get(), 0, 0, area.right, area.bottom, image.dc(), 0, 0, SRCCOPY);
 }
 
 LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,8 +2,6 @@
 
 #include <ole2.h>
 
-#include <cstdlib>
-
 #include "app/main_window.h"
 #include "app/skin_activation.h"
 
@@ -14,8 +12,6 @@ std::unique_ptr<shortlink::ShortLinkClient>& clientSlot() {
   static std::unique_ptr<shortlink::ShortLinkClient> client;
   return client;
 }
-
-void releaseGlobalsAtExit() { releaseGlobals(); }
 
 int runMessageLoop(HWND window) {
   MSG message;
@@ -48,7 +44,6 @@ void releaseGlobals() {
 int runTool(HINSTANCE instance) {
   OleInitialize(nullptr);
   createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>());
-  std::atexit(releaseGlobalsAtExit);
   initSkinModule();
   HWND window = createMainWindow(instance);
   int exitCode = 1;
@@ -57,6 +52,9 @@ int runTool(HINSTANCE instance) {
     UpdateWindow(window);
     exitCode = runMessageLoop(window);
   }
+  // Here, not in an exit handler: the C++ runtime destroys the lists and the theme
+  // before any handler registered ahead of their construction would run.
+  releaseGlobals();
   OleUninitialize();
   return exitCode;
 }

@@ -16,7 +16,8 @@ shortlink::ShortLinkClient& shortLinkClient();
 // Tests pass a client aimed at their local service.
 void createGlobalObjects(std::unique_ptr<shortlink::ShortLinkClient> client);
 
-// Destroys the client and frees the skin's lists and stored picture; runs at exit.
+// Destroys the client and frees the skin's lists and stored picture; runTool calls it
+// once the message loop has ended.
 void releaseGlobals();
 
 // The whole run: OLE, the global objects, the skin start-up, the main window and the

@@ -10,7 +10,10 @@
 #include "app/skin_activation.h"
 #include "app/startup.h"
 #include "support/fake_http_server.h"
+#include "skin/window/skinned_window_record.h"
 #include "support/message_box_watcher.h"
+#include "support/pixels.h"
+#include "support/test_windows.h"
 
 namespace app {
 namespace {
@@ -259,6 +262,47 @@ TEST_F(MainWindowTest, ShortToLongWithoutAServiceSaysItCannotConnect) {
   click(form().按钮1);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "无法连接短链接服务");
+}
+
+// What the window's background holds at (x, y) of a unit's client area.
+std::uint32_t backgroundBehind(HWND unit, int x, int y) {
+  POINT point{x, y};
+  MapWindowPoints(unit, mainWindow().window, &point, 1);
+  const skin::SkinnedWindowRecord* record = skin::findSkinnedWindow(mainWindow().window);
+  return record ? testing_support::rgbAt(record->backgroundImage, point.x, point.y) : 0xFFFFFFFFu;
+}
+
+TEST_F(MainWindowTest, TheContactLabelShowsTheBackgroundUnderItsText) {
+  HWND label = form().标签1;
+  const auto pumpFor = [](DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+      testing_support::pumpMessages();
+      Sleep(10);
+    }
+  };
+  const auto expectBackgroundAtCorners = [&](const char* after) {
+    SCOPED_TRACE(after);
+    for (const POINT corner : {POINT{2, 2}, POINT{148, 20}})
+      EXPECT_TRUE(testing_support::rgbNear(testing_support::rgbOnScreen(label, corner.x, corner.y),
+                                           backgroundBehind(label, corner.x, corner.y), 2));
+  };
+  ShowWindow(form().window, SW_MINIMIZE);
+  pumpFor(100);
+  ShowWindow(form().window, SW_RESTORE);
+  pumpFor(200);
+  expectBackgroundAtCorners("a restore");
+
+  RECT left{0, 0, 20, 24};
+  InvalidateRect(label, &left, FALSE);
+  UpdateWindow(label);
+  expectBackgroundAtCorners("a partial repaint");
+
+  RECT frame;
+  GetWindowRect(form().window, &frame);
+  SetWindowPos(form().window, nullptr, frame.left + 30, frame.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  pumpFor(200);
+  expectBackgroundAtCorners("a move");
 }
 
 }  // namespace
