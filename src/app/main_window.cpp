@@ -4,8 +4,8 @@
 #include "app/skin_activation.h"
 #include "app/startup.h"
 #include "draw/gdi_handles.h"
-#include "skin/controls/canvas.h"
-#include "skin/window/offscreen_image.h"
+#include "skin/core/canvas.h"
+#include "skin/core/offscreen_image.h"
 
 namespace app {
 namespace {

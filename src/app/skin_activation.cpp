@@ -1,56 +1,12 @@
 #include "app/skin_activation.h"
 
-#include "draw/drawing.h"
-#include "draw/embedded_resources.h"
-#include "skin/core/canvas.h"
-#include "skin/core/skin_theme.h"
-#include "skin/core/skinned_window_record.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skinned_window_proc.h"
-#include "skin/window/theme_pictures.h"
 
 namespace app {
-namespace {
-
-constexpr COLORREF mainThemeColour = 0xFF8800;
-
-HICON loadProgramIcon() {
-  HINSTANCE self = GetModuleHandleA(nullptr);
-  if (HICON icon = LoadIconA(self, MAKEINTRESOURCEA(129))) return icon;
-  return LoadIconA(self, "DEFAULT_ICON");
-}
-
-}  // namespace
-
-void createSkinLists() {
-  skin::clearSkinnedWindows();
-  skin::canvasList().clear();
-}
-
-void releaseSkinLists() {
-  skin::clearSkinnedWindows();
-  skin::canvasList().clear();
-  skin::freeKeptCanvases();
-  skin::theme().backgroundPicture.clear();
-  skin::theme().backgroundPicture.shrink_to_fit();
-  skin::forgetDecodedThemePicture();
-}
-
-void initSkinModule() {
-  if (draw::drawingToken == 0) draw::startGdiPlus();
-  skin::resetTheme();
-  skin::theme().programIcon = loadProgramIcon();
-  skin::firstSizePending = true;
-}
 
 void activateMainWindowSkin(HWND window) {
-  skin::ThemeSettings settings;
-  settings.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
-  settings.themeColour = static_cast<int>(mainThemeColour);
-  settings.pictureMode = skin::pictureStretched;
-  skin::setSkinTheme(settings);
-  skin::setSkinSwitches(1, 100);
+  skin::applyProgramLook();
   skin::InstallOptions options;
   options.resizable = 0;  // neither edge dragging nor maximising from the caption
   skin::installSkin(window, options);

@@ -3,15 +3,14 @@
 
 #include <windows.h>
 
+#include "skin/window/program_skin.h"
+
 namespace app {
 
-// Creates the skin engine's empty lists (start-up, before initSkinModule).
-void createSkinLists();
-// Frees the skin's lists with everything their records own, and the stored picture.
-void releaseSkinLists();
-
-// Starts the drawing layer, loads the program icon and writes the skin defaults.
-void initSkinModule();
+// The engine's lists, start-up and release are shared with the project's other programs.
+using skin::createSkinLists;
+using skin::initSkinModule;
+using skin::releaseSkinLists;
 
 // Theme picture and colour, control skins with translucency, the skin on the main
 // window and its pulse-and-fade close.

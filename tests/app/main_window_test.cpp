@@ -10,7 +10,7 @@
 #include "app/skin_activation.h"
 #include "app/startup.h"
 #include "support/fake_http_server.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 #include "support/message_box_watcher.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"

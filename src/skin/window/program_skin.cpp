@@ -1,0 +1,54 @@
+#include "skin/window/program_skin.h"
+
+#include "draw/drawing.h"
+#include "draw/embedded_resources.h"
+#include "skin/core/canvas.h"
+#include "skin/core/skin_theme.h"
+#include "skin/window/skinned_window_proc.h"
+#include "skin/core/skinned_window_record.h"
+#include "skin/window/theme_pictures.h"
+
+namespace skin {
+namespace {
+
+HICON loadProgramIcon() {
+  HINSTANCE self = GetModuleHandleA(nullptr);
+  if (HICON icon = LoadIconA(self, MAKEINTRESOURCEA(129))) return icon;
+  return LoadIconA(self, "DEFAULT_ICON");
+}
+
+}  // namespace
+
+void createSkinLists() {
+  clearSkinnedWindows();
+  canvasList().clear();
+}
+
+void releaseSkinLists() {
+  clearSkinnedWindows();
+  canvasList().clear();
+  freeKeptCanvases();
+  theme().backgroundPicture.clear();
+  theme().backgroundPicture.shrink_to_fit();
+  forgetDecodedThemePicture();
+}
+
+void initSkinModule() {
+  if (draw::drawingToken == 0) draw::startGdiPlus();
+  resetTheme();
+  theme().programIcon = loadProgramIcon();
+  firstSizePending = true;
+}
+
+std::vector<std::uint8_t> programPictureBytes() { return draw::loadResourceBytes("BACKGROUND_JPG"); }
+
+void applyProgramLook() {
+  ThemeSettings settings;
+  settings.pictureBytes = programPictureBytes();
+  settings.themeColour = static_cast<int>(programAccentColour);
+  settings.pictureMode = pictureStretched;
+  setSkinTheme(settings);
+  setSkinSwitches(1, 100);
+}
+
+}  // namespace skin
