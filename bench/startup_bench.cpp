@@ -1,9 +1,5 @@
 // Start-up of the tool, from process start to its first skinned paint, against a bare
-// Win32 program that opens an empty window, measured in the same run.
-//
-// A program's start-up ends when its user-interface thread first waits for input:
-// WaitForInputIdle returns once the window has been created, shown and painted and the
-// message loop blocks, which for the tool is after the skin's first render.
+// Win32 program that opens an empty window, measured in the same run. For the tool the first wait for input comes after the skin's first render.
 #include <windows.h>
 
 #include <algorithm>
@@ -12,63 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "bench_timing.h"
+#include "program_start.h"
 
-namespace {
-
-using bench::nowMs;
-
-struct Search {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK findProcessWindow(HWND window, LPARAM lParam) {
-  auto& search = *reinterpret_cast<Search*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search.processId && IsWindowVisible(window)) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Milliseconds from CreateProcess to the program's first wait for input; -1 on failure.
-double timeToFirstIdle(const std::string& program) {
-  STARTUPINFOA startup{sizeof startup};
-  PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + program + "\"";
-  const double start = nowMs();
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
-    return -1;
-  const bool idle = WaitForInputIdle(process.hProcess, 20000) == 0;
-  const double elapsed = nowMs() - start;
-
-  Search search{process.dwProcessId};
-  EnumWindows(findProcessWindow, reinterpret_cast<LPARAM>(&search));
-  if (search.found) PostMessageA(search.found, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return idle ? elapsed : -1;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
-
-std::string besideThisProgram(const char* relative) {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.resize(folder.find_last_of("\\/") + 1);
-  return folder + relative;
-}
-
-}  // namespace
+using bench::besideThisProgram;
+using bench::median;
+using bench::timeToFirstIdle;
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
