@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "gallery/gallery_layout.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 #include "skin/window/program_skin.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 #include "support/message_box_watcher.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"
