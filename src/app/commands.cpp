@@ -15,6 +15,11 @@ namespace app {
 namespace {
 
 constexpr char cannotConnectMessage[] = "无法连接短链接服务";
+constexpr char noAnswerMessage[] = "短链接服务没有响应";
+constexpr char emptyInputMessage[] = "网址不能为空";
+constexpr char unsupportedSchemeMessage[] = "只能转换 http 或 https 网址";
+constexpr char notExpandableMessage[] = "这不是可展开的短链接";
+constexpr char noticeCaption[] = "提示";
 
 std::string windowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
@@ -29,6 +34,12 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
          std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
          });
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+bool isSchemeCharacter(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
 }
 
 bool isRedirectStatus(long status) {
@@ -62,21 +73,50 @@ std::string withScheme(std::string_view typed) {
 }
 
 bool putTextOnClipboard(std::string_view text) {
-  if (!openClipboardPatiently()) return false;
-  EmptyClipboard();
+  // The text is made ready first: a failure then leaves the clipboard as it was.
   const std::wstring wide = draw::toWideText(text);
   const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-  bool placed = false;
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes)) {
-    if (void* memory = GlobalLock(block)) {
-      std::memcpy(memory, wide.c_str(), bytes);
-      GlobalUnlock(block);
-      placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    }
-    if (!placed) GlobalFree(block);  // the clipboard owns the block only once it took it
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  if (!block) return false;
+  if (void* memory = GlobalLock(block)) {
+    std::memcpy(memory, wide.c_str(), bytes);
+    GlobalUnlock(block);
+  } else {
+    GlobalFree(block);
+    return false;
   }
+  if (!openClipboardPatiently()) {
+    GlobalFree(block);
+    return false;
+  }
+  EmptyClipboard();
+  const bool placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  if (!placed) GlobalFree(block);  // the clipboard owns the block only once it took it
   CloseClipboard();
   return placed;
+}
+
+std::string trimmedInput(std::string_view typed) {
+  while (!typed.empty() && isBlank(typed.front())) typed.remove_prefix(1);
+  while (!typed.empty() && isBlank(typed.back())) typed.remove_suffix(1);
+  return std::string(typed);
+}
+
+bool hasOtherScheme(std::string_view address) {
+  const size_t separator = address.find("://");
+  if (separator == std::string_view::npos || separator == 0) return false;
+  const std::string_view scheme = address.substr(0, separator);
+  if (!std::isalpha(static_cast<unsigned char>(scheme.front())) ||
+      !std::all_of(scheme.begin(), scheme.end(), isSchemeCharacter))
+    return false;
+  return !startsWithIgnoringCase(address, "http://") && !startsWithIgnoringCase(address, "https://");
+}
+
+std::string serviceErrorMessage(const shortlink::RequestFailure& failure) {
+  std::string detail = failure.error;
+  if (!failure.errorCode.empty()) detail += detail.empty() ? failure.errorCode : "（" + failure.errorCode + "）";
+  if (detail.empty()) detail = "HTTP " + std::to_string(failure.httpStatus);
+  return "短链接服务返回错误：" + detail;
 }
 
 std::string shortenFailureMessage() {
@@ -84,45 +124,72 @@ std::string shortenFailureMessage() {
   switch (failure.kind) {
     case shortlink::FailureKind::noReply:
       return cannotConnectMessage;
+    case shortlink::FailureKind::timedOut:
+      return noAnswerMessage;
+    case shortlink::FailureKind::cancelled:
+      return {};  // the window is closing: nobody is left to tell
     case shortlink::FailureKind::serviceError:
-      return "短链接服务返回错误：" + failure.error + "（" + failure.errorCode + "）";
+      return serviceErrorMessage(failure);
     default:
       return "短链接服务没有返回短链接";
   }
 }
 
-void onShortenClicked() {
-  const MainWindow& form = mainWindow();
-  const std::string typed = windowText(form.编辑框1);
+namespace {
+
+// The address to request for the input box, or nullopt once the user was told why not.
+std::optional<std::string> addressFromInput() {
+  const std::string typed = trimmedInput(windowText(mainWindow().编辑框1));
   if (typed.empty()) {
-    showMessage("网址不能为空");
-    return;
+    showMessage(emptyInputMessage);
+    return std::nullopt;
   }
-  const std::string shortLink = shortLinkClient().shorten(withScheme(typed));
+  if (hasOtherScheme(typed)) {
+    showMessage(unsupportedSchemeMessage);
+    return std::nullopt;
+  }
+  return withScheme(typed);
+}
+
+}  // namespace
+
+void onShortenClicked() {
+  const std::optional<std::string> address = addressFromInput();
+  if (!address) return;
+  const std::string shortLink = shortLinkClient().shorten(*address);
   if (shortLink.empty()) {
-    showMessage(shortenFailureMessage().c_str());
+    const std::string message = shortenFailureMessage();
+    if (!message.empty()) showMessage(message.c_str());
     return;
   }
-  SetWindowTextA(form.编辑框2, shortLink.c_str());
+  SetWindowTextA(mainWindow().编辑框2, shortLink.c_str());
 }
 
 void onExpandClicked() {
-  const MainWindow& form = mainWindow();
-  const shortlink::RedirectReply reply = shortlink::requestWithoutRedirect(withScheme(windowText(form.编辑框1)));
-  if (!reply.replied) {
+  const std::optional<std::string> address = addressFromInput();
+  if (!address) return;
+  const shortlink::RedirectReply reply =
+      shortlink::requestWithoutRedirect(*address, shortLinkClient().requestTimeout());
+  if (reply.failure == shortlink::FailureKind::cancelled) return;
+  if (reply.failure == shortlink::FailureKind::timedOut) {
+    showMessage(noAnswerMessage);
+  } else if (!reply.replied) {
     showMessage(cannotConnectMessage);
-  } else if (isRedirectStatus(reply.status) && !reply.location.empty()) {
-    SetWindowTextA(form.编辑框2, reply.location.c_str());
+  } else if (isRedirectStatus(reply.status) && shortlink::isShowableRedirectTarget(reply.location)) {
+    SetWindowTextA(mainWindow().编辑框2, reply.location.c_str());
   } else {
-    showMessage("这不是可展开的短链接");
+    showMessage(notExpandableMessage);
   }
 }
 
 void onCopyClicked() {
-  if (putTextOnClipboard(windowText(mainWindow().编辑框2)))
-    showMessage("网址已复制好", "提示");
+  const std::string result = windowText(mainWindow().编辑框2);
+  if (result.empty())
+    showMessage("结果框里没有可复制的网址", noticeCaption);
+  else if (putTextOnClipboard(result))
+    showMessage("网址已复制好", noticeCaption);
   else
-    showMessage("复制失败，剪贴板正被其他程序占用", "提示");
+    showMessage("复制失败，剪贴板正被其他程序占用", noticeCaption);
 }
 
 void onContactLabelClicked() {}

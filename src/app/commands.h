@@ -25,11 +25,18 @@ void onContactLabelClicked();  // the contact label: nothing
 // an "http://" or "https://" scheme (any letter case), else with "http://" in front.
 std::string withScheme(std::string_view typed);
 
+// What was typed without the white space (spaces, tabs, CR, LF) around it.
+std::string trimmedInput(std::string_view typed);
+// Whether the address starts with a scheme ("ftp://") other than http and https.
+bool hasOtherScheme(std::string_view address);
+
 // Puts UTF-8 text on the clipboard as Unicode text. Retries for about 100 ms while
-// another program holds the clipboard; false when it never became free.
+// another program holds the clipboard; false when it never became free, and the
+// clipboard then keeps what it held.
 bool putTextOnClipboard(std::string_view text);
 
-// The message for a failed shortening, from why the client's last request failed.
+// The message for a failed shortening, from why the client's last request failed;
+// empty for a request cancelled because the window is closing.
 std::string shortenFailureMessage();
 
 }  // namespace app

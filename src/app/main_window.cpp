@@ -4,6 +4,7 @@
 #include "app/skin_activation.h"
 #include "app/startup.h"
 #include "draw/gdi_handles.h"
+#include "shortlink/request_wait.h"
 #include "skin/core/canvas.h"
 #include "skin/core/offscreen_image.h"
 
@@ -83,7 +84,14 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(label, message, wParam, lParam);
 }
 
+// Posted by a close made while a request runs, to destroy the window once the click
+// that started the request has returned.
+constexpr UINT closeAfterRequestMessage = WM_APP + 17;
+
 void onUnitClicked(int unitId) {
+  // A click handled while a request waits starts nothing: its handler would run inside
+  // the first one's wait.
+  if (shortlink::requestInProgress()) return;
   switch (unitId) {
     case 101: onContactLabelClicked(); break;
     case 102: onCopyClicked(); break;
@@ -92,10 +100,24 @@ void onUnitClicked(int unitId) {
   }
 }
 
+// Closing ends a running request at once; the window goes when the handler that waits
+// for it has returned, so that nothing on its way back meets a destroyed window.
+LRESULT onMainWindowClose(HWND window) {
+  if (!shortlink::requestInProgress()) return DefWindowProcA(window, WM_CLOSE, 0, 0);
+  shortlink::cancelRequestInProgress();
+  PostMessageA(window, closeAfterRequestMessage, 0, 0);
+  return 0;
+}
+
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (lParam && HIWORD(wParam) == BN_CLICKED) onUnitClicked(LOWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      return onMainWindowClose(window);
+    case closeAfterRequestMessage:
+      DestroyWindow(window);
       return 0;
     case WM_DESTROY:
       if (window == mainWindow().window) {

@@ -104,6 +104,16 @@ std::string textOf(const VARIANT& value) {
   return ansiFromBstr(V_BSTR(&text.get()));
 }
 
+std::string wholeTextOf(const VARIANT& value) {
+  Variant text;
+  if (FAILED(VariantChangeType(text.put(), const_cast<VARIANT*>(&value), 0, VT_BSTR))) return {};
+  const BSTR string = V_BSTR(&text.get());
+  if (!string) return {};
+  std::wstring_view characters(string, SysStringLen(string));
+  while (!characters.empty() && characters.back() == L'\0') characters.remove_suffix(1);
+  return ansiFromWide(characters);
+}
+
 std::optional<long> integerOf(const VARIANT& value) {
   Variant integer;
   if (FAILED(VariantChangeType(integer.put(), const_cast<VARIANT*>(&value), 0, VT_I4))) return std::nullopt;

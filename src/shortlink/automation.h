@@ -113,6 +113,9 @@ class SafeArrayAccess {
 std::vector<std::uint8_t> bytesOf(const VARIANT& value);
 // The value as ANSI text (converted by the automation rules); empty when it has none.
 std::string textOf(const VARIANT& value);
+// The same with every character of the string, zero characters inside it included (a
+// terminator some components count into the length is left out).
+std::string wholeTextOf(const VARIANT& value);
 // The value as an integer; nullopt when it cannot be converted.
 std::optional<long> integerOf(const VARIANT& value);
 

@@ -1,6 +1,10 @@
 #include "shortlink/short_link_client.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <memory>
+#include <thread>
 
 #include <nlohmann/json.hpp>
 
@@ -19,28 +23,85 @@ constexpr const char* userAgentHeaderValue =
     "Chrome/21.0.1180.92 Safari/537.1 LBBROWSER";
 constexpr const char* quote = "\"";
 
+constexpr long readyStateComplete = 4;
+constexpr long httpOk = 200;
+
 struct HttpReply {
-  bool replied = false;  // "send" succeeded: a reply arrived, though its body may be empty
+  FailureKind failure = FailureKind::noReply;  // none: a reply arrived, though its body may be empty
+  long status = 0;
   std::vector<std::uint8_t> body;
 };
 
-HttpReply fetchReply(std::string_view progId, std::string_view address,
-                     std::optional<std::string_view> method, std::optional<std::string_view> body) {
+FailureKind failureOfWait(WaitOutcome outcome) {
+  return outcome == WaitOutcome::cancelled ? FailureKind::cancelled : FailureKind::timedOut;
+}
+
+long integerProperty(IDispatch* object, std::string_view name) {
+  const std::optional<Variant> value = getProperty(object, name);
+  return value ? integerOf(value->get()).value_or(0) : 0;
+}
+
+// Status values of "Microsoft.XMLHTTP" from 12000 up are the network layer's own
+// errors (12029: cannot connect), not a reply of the service.
+bool isReplyStatus(long status) { return status > 0 && status < 12000; }
+
+// One request made synchronously, on whatever thread calls it.
+HttpReply fetchSynchronously(const std::string& progId, const std::string& address, const std::string& verb,
+                             const std::string& body) {
   HttpReply reply;
   const ComPtr<IDispatch> request = createObject(progId);
   if (!request) return reply;
-  const std::string_view verb = method && !method->empty() ? *method : std::string_view("GET");
   // A failing step is not fatal on its own; a request that cannot go out fails at "send".
-  callMethod(request.get(), "open", byReference(verb), byReference(address), false);
+  constexpr bool asynchronous = false;
+  callMethod(request.get(), "open", byReference(verb), byReference(address), asynchronous);
   callMethod(request.get(), "SetRequestHeader", "Accept", acceptHeaderValue);
   callMethod(request.get(), "SetRequestHeader", "User-Agent", userAgentHeaderValue);
   // The body goes by value: a by-reference text is not taken as a body by every version
   // of the component, and is then silently dropped.
-  reply.replied = callMethod(request.get(), "send", body.value_or("")).has_value();
+  if (!callMethod(request.get(), "send", body)) return reply;
+  reply.status = integerProperty(request.get(), "status");
+  if (!isReplyStatus(reply.status)) return reply;
+  reply.failure = FailureKind::none;
   if (const std::optional<Variant> bytes = getProperty(request.get(), "responseBody")) {
     reply.body = bytesOf(bytes->get());
   }
   return reply;
+}
+
+// What the request's own thread and the waiting thread share. The request thread
+// holds it until it ends, so a wait that gave up leaves it nothing to trip over.
+struct BackgroundRequest {
+  std::string progId, address, verb, body;
+  HttpReply reply;                  // written by the request thread before `finished`
+  std::atomic<bool> finished{false};
+};
+
+// The request runs synchronously on a thread of its own, in its own apartment, while
+// this thread handles its messages. ("Microsoft.XMLHTTP" in its asynchronous mode
+// never completes a request whose connection failed under Wine, so a refused
+// connection would look like a service that does not answer.) A request given up at
+// the deadline or by a cancel is left to end on its own; nothing waits for it.
+HttpReply fetchReply(std::string_view progId, std::string_view address, std::optional<std::string_view> method,
+                     std::optional<std::string_view> body, std::chrono::milliseconds timeout) {
+  auto shared = std::make_shared<BackgroundRequest>();
+  shared->progId = progId;
+  shared->address = address;
+  shared->verb = method && !method->empty() ? std::string(*method) : std::string("GET");
+  shared->body = body.value_or("");
+  std::thread([shared] {
+    const bool comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    shared->reply = fetchSynchronously(shared->progId, shared->address, shared->verb, shared->body);
+    if (comStarted) CoUninitialize();
+    shared->finished.store(true, std::memory_order_release);
+  }).detach();
+  const WaitOutcome outcome =
+      waitHandlingMessages(timeout, [&] { return shared->finished.load(std::memory_order_acquire); });
+  if (outcome != WaitOutcome::completed) {
+    HttpReply reply;
+    reply.failure = failureOfWait(outcome);
+    return reply;
+  }
+  return std::move(shared->reply);
 }
 
 // The reply as text: its bytes up to the first zero byte.
@@ -55,30 +116,54 @@ std::string jsonValueText(const nlohmann::json& value) {
   return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-// A JSON object carrying "error" or "error_code" is the service's refusal; anything else
-// (not JSON, cut short, or without them) is `otherwise`.
-RequestFailure failureOfReply(std::string_view reply, FailureKind otherwise) {
+// A JSON object carrying "error" or "error_code" is the service's refusal, and so is
+// any status other than 200; anything else (not JSON, cut short, or without them) is
+// `otherwise`.
+RequestFailure failureOfReply(std::string_view reply, long status, FailureKind otherwise) {
+  RequestFailure failure;
+  failure.kind = otherwise;
   const nlohmann::json parsed = nlohmann::json::parse(reply.begin(), reply.end(), nullptr, false);
   if (parsed.is_object()) {
     const auto error = parsed.find("error");
     const auto errorCode = parsed.find("error_code");
     if (error != parsed.end() || errorCode != parsed.end()) {
-      RequestFailure failure;
       failure.kind = FailureKind::serviceError;
       if (error != parsed.end()) failure.error = jsonValueText(*error);
       if (errorCode != parsed.end()) failure.errorCode = jsonValueText(*errorCode);
-      return failure;
     }
   }
-  RequestFailure failure;
-  failure.kind = otherwise;
+  if (status != httpOk) failure.kind = FailureKind::serviceError;
+  if (failure.kind == FailureKind::serviceError) failure.httpStatus = status;
   return failure;
+}
+
+// The "url_short" of the reply's first entry, when the reply is complete JSON.
+std::optional<std::string> firstEntryShortLink(std::string_view reply) {
+  const nlohmann::json parsed = nlohmann::json::parse(reply.begin(), reply.end(), nullptr, false);
+  if (!parsed.is_object()) return std::nullopt;
+  const auto urls = parsed.find("urls");
+  if (urls == parsed.end() || !urls->is_array() || urls->empty() || !urls->front().is_object()) return std::nullopt;
+  const auto shortLink = urls->front().find("url_short");
+  if (shortLink == urls->front().end() || !shortLink->is_string()) return std::nullopt;
+  return shortLink->get<std::string>();
+}
+
+bool isShortCodeCharacter(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '-';
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+         });
 }
 
 }  // namespace
 
-ShortLinkClient::ShortLinkClient(std::string apiBase, std::string shortLinkPrefix)
-    : apiBase_(std::move(apiBase)), shortLinkPrefix_(std::move(shortLinkPrefix)) {}
+ShortLinkClient::ShortLinkClient(std::string apiBase, std::string shortLinkPrefix,
+                                 std::chrono::milliseconds requestTimeout)
+    : apiBase_(std::move(apiBase)), shortLinkPrefix_(std::move(shortLinkPrefix)), requestTimeout_(requestTimeout) {}
 
 ShortLinkClient::~ShortLinkClient() = default;
 ShortLinkClient::ShortLinkClient(const ShortLinkClient&) = default;
@@ -90,10 +175,20 @@ const std::string& ShortLinkClient::appKey() const { return appKey_; }
 
 const RequestFailure& ShortLinkClient::lastFailure() const { return lastFailure_; }
 
+std::chrono::milliseconds ShortLinkClient::requestTimeout() const { return requestTimeout_; }
+
 std::string ShortLinkClient::shorten(std::string_view longAddress) {
-  const std::string code =
-      requestField("/2/short_url/shorten.json", "url_long", longAddress, shortLinkPrefix_);
-  return code.empty() ? std::string() : shortLinkPrefix_ + code;
+  const std::optional<ReplyText> reply = requestReply("/2/short_url/shorten.json", "url_long", longAddress);
+  if (!reply) return {};
+  if (reply->status == httpOk) {
+    const std::optional<std::string> shortLink = firstEntryShortLink(reply->text);
+    if (shortLink && isShortLink(*shortLink, shortLinkPrefix_)) {
+      lastFailure_ = RequestFailure{};
+      return *shortLink;
+    }
+  }
+  lastFailure_ = failureOfReply(reply->text, reply->status, FailureKind::noShortLink);
+  return {};
 }
 
 std::string ShortLinkClient::expand(std::string_view shortLink) {
@@ -128,8 +223,8 @@ std::vector<std::uint8_t> ShortLinkClient::httpGetThrough(std::string_view progI
                                                           std::string_view address,
                                                           std::optional<std::string_view> method,
                                                           std::optional<std::string_view> body) {
-  HttpReply reply = fetchReply(progId, address, method, body);
-  lastReplyArrived_ = reply.replied;
+  HttpReply reply = fetchReply(progId, address, method, body, requestTimeout_);
+  lastReply_ = ReplyOutcome{reply.failure, reply.status};
   return std::move(reply.body);
 }
 
@@ -158,57 +253,98 @@ std::string ShortLinkClient::textBetween(std::string_view source, std::string_vi
   return content;
 }
 
-std::optional<std::string> ShortLinkClient::requestReply(std::string_view path,
-                                                         std::string_view queryKey,
-                                                         std::string_view argument) {
+std::optional<ShortLinkClient::ReplyText> ShortLinkClient::requestReply(std::string_view path,
+                                                                        std::string_view queryKey,
+                                                                        std::string_view argument) {
   std::string address = apiBase_;
   address.append(path).append("?source=").append(encodeQueryValue(appKey_));
   address.append("&").append(queryKey).append("=").append(encodeQueryValue(argument));
 
   // An httpGet of a derived class may not say whether a reply came; its bytes then decide.
-  lastReplyArrived_.reset();
+  lastReply_.reset();
   const std::vector<std::uint8_t> bytes = httpGet(address);
-  if (!lastReplyArrived_.value_or(!bytes.empty())) {
-    lastFailure_ = RequestFailure{FailureKind::noReply, {}, {}};
+  const ReplyOutcome outcome =
+      lastReply_.value_or(bytes.empty() ? ReplyOutcome{FailureKind::noReply, 0} : ReplyOutcome{FailureKind::none, httpOk});
+  if (outcome.failure != FailureKind::none) {
+    lastFailure_ = RequestFailure{outcome.failure, {}, {}, 0};
     return std::nullopt;
   }
-  return textUpToZero(bytes);
+  return ReplyText{outcome.status, textUpToZero(bytes)};
 }
 
 std::string ShortLinkClient::requestField(std::string_view path, std::string_view queryKey,
                                           std::string_view argument,
                                           std::string_view fieldMarker) {
-  const std::optional<std::string> reply = requestReply(path, queryKey, argument);
+  const std::optional<ReplyText> reply = requestReply(path, queryKey, argument);
   if (!reply) return {};
-  std::string field = textBetween(*reply, fieldMarker, quote);
-  lastFailure_ = field.empty() ? failureOfReply(*reply, FailureKind::noShortLink) : RequestFailure{};
+  std::string field = textBetween(reply->text, fieldMarker, quote);
+  lastFailure_ = field.empty() ? failureOfReply(reply->text, reply->status, FailureKind::noShortLink) : RequestFailure{};
   return field;
 }
 
 std::string ShortLinkClient::requestWholeReply(std::string_view path, std::string_view argument) {
-  std::optional<std::string> reply = requestReply(path, "url_short", argument);
+  std::optional<ReplyText> reply = requestReply(path, "url_short", argument);
   if (!reply) return {};
-  lastFailure_ = failureOfReply(*reply, FailureKind::none);
-  return std::move(*reply);
+  // A whole reply is given back whatever its status: only the service's own refusal counts.
+  lastFailure_ = failureOfReply(reply->text, httpOk, FailureKind::none);
+  return std::move(reply->text);
 }
 
-RedirectReply requestWithoutRedirect(std::string_view address) {
+RedirectReply requestWithoutRedirect(std::string_view address, std::chrono::milliseconds timeout) {
   RedirectReply reply;
   const ComPtr<IDispatch> request = createObject(winHttpProgId);
   if (!request) return reply;
   constexpr int enableRedirectsOption = 6;
-  callMethod(request.get(), "Open", "GET", address, false);
+  constexpr bool asynchronous = true;
+  const int timeoutMs = static_cast<int>(timeout.count());
+  callMethod(request.get(), "Open", "GET", address, asynchronous);
   setProperty(request.get(), "Option", enableRedirectsOption, 0);
-  reply.replied = callMethod(request.get(), "Send").has_value();
-  if (!reply.replied) return reply;
-  if (const std::optional<Variant> status = getProperty(request.get(), "Status")) {
-    reply.status = integerOf(status->get()).value_or(0);
+  // Resolve, connect, send and receive each within the bound; the wait below bounds
+  // them together.
+  callMethod(request.get(), "SetTimeouts", timeoutMs, timeoutMs, timeoutMs, timeoutMs);
+  if (!callMethod(request.get(), "Send")) return reply;
+  constexpr int noWait = 0;
+  const WaitOutcome outcome = waitHandlingMessages(timeout, [&] {
+    const std::optional<Variant> answered = callMethod(request.get(), "WaitForResponse", noWait);
+    // A failed request answers with an error, which also ends the wait. Once the whole
+    // reply is in, Wine answers without saying true; its status can be read then.
+    return !answered || integerOf(answered->get()).value_or(0) != 0 || getProperty(request.get(), "Status");
+  });
+  if (outcome != WaitOutcome::completed) {
+    callMethod(request.get(), "Abort");
+    reply.failure = failureOfWait(outcome);
+    return reply;
   }
-  if (const std::optional<Variant> location =
-          callMethod(request.get(), "GetResponseHeader", "Location")) {
-    reply.location = textOf(location->get());
+  reply.status = integerProperty(request.get(), "Status");
+  if (reply.status <= 0) return reply;
+  reply.replied = true;
+  reply.failure = FailureKind::none;
+  if (const std::optional<Variant> location = callMethod(request.get(), "GetResponseHeader", "Location")) {
+    reply.location = wholeTextOf(location->get());
   }
   return reply;
+}
+
+bool isShowableRedirectTarget(std::string_view location) {
+  constexpr size_t longestTarget = 8192;
+  if (location.size() > longestTarget) return false;
+  const bool control = std::any_of(location.begin(), location.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+  if (control) return false;
+  for (const std::string_view scheme : {std::string_view("http://"), std::string_view("https://")}) {
+    if (startsWithIgnoringCase(location, scheme) && location.size() > scheme.size() && location[scheme.size()] != '/')
+      return true;
+  }
+  return false;
+}
+
+bool isShortLink(std::string_view text, std::string_view prefix) {
+  constexpr size_t longestCode = 32;
+  if (prefix.empty() || !text.starts_with(prefix)) return false;
+  const std::string_view code = text.substr(prefix.size());
+  return !code.empty() && code.size() <= longestCode && std::all_of(code.begin(), code.end(), isShortCodeCharacter);
 }
 
 std::string encodeQueryValue(std::string_view value) {

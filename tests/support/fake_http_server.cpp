@@ -88,7 +88,7 @@ std::optional<RecordedRequest> takeRequest(std::string& buffer) {
 std::string responseText(const FakeResponse& response) {
   std::string text = "HTTP/1.1 " + std::to_string(response.status) + " " +
                      reasonPhrase(response.status) + "\r\n";
-  text += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
+  text += "Content-Length: " + std::to_string(response.declaredLength.value_or(response.body.size())) + "\r\n";
   if (!headerValue(response.headers, "Cache-Control")) text += "Cache-Control: no-store\r\n";
   for (const auto& [name, value] : response.headers) text += name + ": " + value + "\r\n";
   text += "\r\n";
@@ -158,6 +158,8 @@ FakeHttpServer::~FakeHttpServer() {
 
 std::string FakeHttpServer::baseUrl() const { return loopbackUrl(port_); }
 
+std::string FakeHttpServer::tlsUrl() const { return "https://127.0.0.1:" + std::to_string(port_); }
+
 void FakeHttpServer::route(std::string path, FakeResponse response) {
   const std::lock_guard lock(mutex_);
   routes_[std::move(path)] = std::move(response);
@@ -171,7 +173,7 @@ std::vector<RecordedRequest> FakeHttpServer::requests() const {
 FakeResponse FakeHttpServer::responseFor(const std::string& path) const {
   const std::lock_guard lock(mutex_);
   const auto found = routes_.find(path);
-  return found == routes_.end() ? FakeResponse{404, {}, {}} : found->second;
+  return found == routes_.end() ? FakeResponse{404} : found->second;
 }
 
 void FakeHttpServer::serve() {
@@ -218,7 +220,8 @@ bool FakeHttpServer::serveReadyConnection(Connection& connection) {
       const std::lock_guard lock(mutex_);
       requests_.push_back(std::move(*request));
     }
-    if (!sendAll(connection.socket, responseText(response)) || closeAfter) return false;
+    if (response.neverAnswers) continue;
+    if (!sendAll(connection.socket, responseText(response)) || closeAfter || response.declaredLength) return false;
   }
   return true;
 }

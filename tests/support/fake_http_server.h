@@ -31,6 +31,11 @@ struct FakeResponse {
   int status = 200;
   std::string body;
   HttpHeaders headers;  // added after Content-Length, e.g. {"Location", "http://..."}
+  // A service that takes the request and never answers; the connection stays open.
+  bool neverAnswers = false;
+  // A reply cut short: this Content-Length is sent instead of the body's, and the
+  // connection is closed after the body.
+  std::optional<size_t> declaredLength;
 };
 
 struct RecordedRequest {
@@ -54,6 +59,9 @@ class FakeHttpServer {
   bool listening() const { return port_ != 0; }
   unsigned short port() const { return port_; }
   std::string baseUrl() const;  // "http://127.0.0.1:PORT"
+  // "https://127.0.0.1:PORT": the server reads the TLS handshake as an unfinished
+  // request and never answers it, like a host whose TLS never completes.
+  std::string tlsUrl() const;
 
   // Answers requests for exactly `path` (query ignored); any other path gets 404.
   void route(std::string path, FakeResponse response);
