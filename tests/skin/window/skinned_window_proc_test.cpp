@@ -11,11 +11,17 @@
 #include "draw/gdi_handles.h"
 #include "skin/core/control_properties.h"
 #include "skin_window_harness.h"
+#include "support/message_sequence.h"
 #include "support/pixels.h"
 
 namespace skin::test {
 namespace {
 
+using testing_support::beneath;
+using testing_support::MessageRecorder;
+using testing_support::posted;
+using testing_support::sent;
+using testing_support::withWParam;
 using testing_support::rgbAt;
 using testing_support::rgbOnScreen;
 
@@ -558,6 +564,60 @@ TEST_F(SkinnedWindowProcTest, WithoutACloseEffectTheWindowClosesAtOnce) {
   SendMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(frames, 0);
   EXPECT_FALSE(IsWindow(window));
+}
+
+// A click on the close button asks the window to close the way the system menu would;
+// the skin passes each step on, so the window's own procedure sees the close and then
+// its destruction, after which nothing more arrives.
+TEST_F(SkinnedWindowProcTest, TheCloseButtonClosesThroughTheSystemCommand) {
+  swallowedMessages().clear();
+  const HWND window = popup(WS_MINIMIZEBOX);
+  MessageRecorder recorder({window});
+  recorder.recordBeneath(window);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  recorder.only({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY, WM_NCDESTROY});
+  recorder.clear();
+
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, onClose);
+  SendMessageA(window, WM_LBUTTONUP, 0, onClose);
+
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_SEQUENCE(recorder, {{WM_LBUTTONDOWN, sent},
+                             {WM_LBUTTONDOWN, beneath | sent},
+                             {WM_LBUTTONUP, sent},
+                             {WM_SYSCOMMAND, sent | withWParam, SC_CLOSE},
+                             {WM_SYSCOMMAND, beneath | sent | withWParam, SC_CLOSE},
+                             {WM_CLOSE, sent},
+                             {WM_CLOSE, beneath | sent},
+                             {WM_DESTROY, sent},
+                             {WM_DESTROY, beneath | sent},
+                             {WM_NCDESTROY, sent},
+                             {WM_NCDESTROY, beneath | sent}});
+}
+
+// A close posted to the window is taken from the queue and closes it as a sent one does.
+TEST_F(SkinnedWindowProcTest, APostedCloseIsTakenFromTheQueueAndDestroysTheWindow) {
+  swallowedMessages().clear();
+  const HWND window = popup();
+  MessageRecorder recorder({window});
+  recorder.recordBeneath(window);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  recorder.only({WM_CLOSE, WM_DESTROY, WM_NCDESTROY});
+  recorder.clear();
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  testing_support::pumpMessages();
+
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_SEQUENCE(recorder, {{WM_CLOSE, posted},
+                             {WM_CLOSE, beneath | posted},
+                             {WM_DESTROY, sent},
+                             {WM_DESTROY, beneath | sent},
+                             {WM_NCDESTROY, sent},
+                             {WM_NCDESTROY, beneath | sent}});
 }
 
 TEST(CloseEffectFramesTest, ShrinkAndFadeCollapsesTowardsTheCentre) {
