@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -309,6 +310,71 @@ TEST_F(SkinnedWindowProcTest, AnEraseWhileARenderIsDueShowsTheLastPictureOnce) {
   EXPECT_EQ(rgbOnScreen(window, 150, 100), 0x0000FFu) << "only the first erase restores";
   ReleaseDC(window, dc);
   EXPECT_TRUE(loggedParameters(window, WM_ERASEBKGND).empty()) << "the erase is not passed on";
+}
+
+// Children the skin paints have their last look in windowImage too, so the erase lays
+// it under them; a child the skin does not know keeps its own pixels.
+TEST_F(SkinnedWindowProcTest, AnEraseRestoresUnderSkinnedChildrenOnly) {
+  const HWND window = popup(WS_MINIMIZEBOX);
+  const HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 60, 80, 30, window,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND foreign = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 160, 60, 80, 30, window, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  testing_support::pumpMessages();
+  SkinnedWindowRecord& record = recordOf(window);
+  ASSERT_EQ(props::windowIndex(button), indexOf(window));
+  ASSERT_EQ(props::windowIndex(foreign), 0);
+  constexpr std::uint32_t marker = 0x00FF00FE;
+  GdiFlush();
+  auto* bits = const_cast<std::uint32_t*>(record.windowImage.pixels());
+  std::fill(bits, bits + record.windowImage.width() * record.windowImage.height(), marker);
+  ASSERT_NE(rgbOnScreen(window, 60, 75), marker);
+  ASSERT_NE(rgbOnScreen(window, 200, 75), marker);
+  record.frameDirty = true;
+  record.shown = false;
+  record.erased = false;
+
+  const HDC dc = GetDC(window);
+  SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ReleaseDC(window, dc);
+
+  EXPECT_EQ(rgbOnScreen(window, 150, 30), marker) << "the window's own area";
+  EXPECT_EQ(rgbOnScreen(window, 60, 75), marker) << "under the skinned button";
+  EXPECT_NE(rgbOnScreen(window, 200, 75), marker) << "over the static the skin does not paint";
+}
+
+// Showing renders the frame before the window appears: the erase then leaves it alone
+// and the first paint only presents it. A show after a hide leaves the render to the
+// paint, and the erase shows the last picture meanwhile.
+TEST_F(SkinnedWindowProcTest, AShowRendersTheFrameOnlyTheFirstTime) {
+  const HWND window = skinnedPopup(WS_MINIMIZEBOX);
+  SkinnedWindowRecord& record = recordOf(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(record.windowImage) << "rendered at the show";
+  constexpr std::uint32_t kept = 0x00FF00FE, last = 0x000000FF;
+  const auto mark = [](const OffscreenImage& image, std::uint32_t colour) {
+    GdiFlush();
+    const_cast<std::uint32_t*>(image.pixels())[100 * image.width() + 150] = colour;
+  };
+  mark(record.backgroundImage, kept);
+  mark(record.windowImage, last);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(rgbAt(record.backgroundImage, 150, 100), kept) << "not rendered again";
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), kept) << "the paint presented the frame the show rendered";
+
+  ShowWindow(window, SW_HIDE);
+  record.frameDirty = true;  // changed while hidden
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  EXPECT_EQ(rgbAt(record.backgroundImage, 150, 100), kept) << "a second show does not render";
+  const HDC dc = GetDC(window);
+  SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ReleaseDC(window, dc);
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), last) << "the erase shows the last picture";
+  UpdateWindow(window);
+  EXPECT_NE(rgbAt(record.backgroundImage, 150, 100), kept) << "the paint renders";
 }
 
 TEST_F(SkinnedWindowProcTest, ANewTitleIsPaintedBeforeItIsStored) {
@@ -618,6 +684,21 @@ TEST_F(SkinnedWindowProcTest, APostedCloseIsTakenFromTheQueueAndDestroysTheWindo
                              {WM_DESTROY, beneath | sent},
                              {WM_NCDESTROY, sent},
                              {WM_NCDESTROY, beneath | sent}});
+}
+
+// The effect hands the layered window per-pixel alpha: a pixel of alpha 0 would show
+// as nothing, so the snapshot of the client area must be opaque throughout.
+TEST_F(SkinnedWindowProcTest, TheCloseSnapshotIsTheClientAreaFullyOpaque) {
+  const HWND window = shownWindow();
+  OffscreenImage snapshot;
+  ASSERT_TRUE(takeCloseEffectSnapshot(window, snapshot, 300, 200));
+  GdiFlush();
+  for (const POINT p : {POINT{150, 100}, POINT{20, 150}, POINT{280, 10}}) {
+    SCOPED_TRACE(testing::Message() << p.x << ", " << p.y);
+    const std::uint32_t pixel = snapshot.pixels()[p.y * 300 + p.x];
+    EXPECT_EQ(pixel >> 24, 0xFFu);
+    EXPECT_EQ(pixel & 0xFFFFFF, rgbOnScreen(window, p.x, p.y));
+  }
 }
 
 TEST(CloseEffectFramesTest, ShrinkAndFadeCollapsesTowardsTheCentre) {
