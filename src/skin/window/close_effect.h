@@ -22,9 +22,9 @@ struct CloseEffectFrame {
   bool operator==(const CloseEffectFrame&) const = default;
 };
 
-// The width x height client area of the window as it is on screen, every pixel fully
-// opaque: what the effect's frames are stretched from.
-bool takeCloseEffectSnapshot(HWND window, OffscreenImage& snapshot, int width, int height);
+// A width x height copy of the source (the window's client area as it is on screen),
+// every pixel fully opaque: what the effect's frames are stretched from.
+bool takeCloseEffectSnapshot(HDC source, int width, int height, OffscreenImage& snapshot);
 
 // The ten frames of an effect for a window at this window rectangle; empty for an
 // effect other than 1 and 2.
