@@ -8,6 +8,9 @@
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
 #include "skin/window/skin_installation.h"
+#include "skin/window/skinned_window_proc.h"
+#include "support/pixels.h"
+#include "support/test_windows.h"
 
 namespace app {
 namespace {
@@ -27,6 +30,54 @@ TEST(SkinStartUp, WritesTheDefaultsAndLoadsTheProgramIcon) {
   EXPECT_EQ(theme.trackBarOption, 1);
   EXPECT_EQ(theme.listFocusFrame, 1);
   EXPECT_NE(theme.programIcon, nullptr);  // "DEFAULT_ICON": there is no icon 129
+}
+
+// What the defaults do rather than what the fields hold: a window skinned after
+// start-up has its push buttons taken over, answers an edit box's colour request the
+// platform's way (no translucent veil), and a hovered title button glows in the
+// default accent 0xDDCA22 (0x00BBGGRR: a turquoise).
+TEST(SkinStartUp, AWindowSkinnedWithTheDefaultsHasOpaqueSkinnedControlsAndTheDefaultAccent) {
+  skin::theme().skinControls = false;
+  skin::theme().translucentControls = true;
+  skin::theme().themeColour = 0x0000FF;
+  initSkinModule();
+  const HWND window =
+      CreateWindowExA(WS_EX_TOOLWINDOW, testing_support::testWindowClass("DefaultLookTestWindow"), "",
+                      WS_POPUP | WS_MINIMIZEBOX, 100, 80, 300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const auto child = [&](const char* windowClass, DWORD style, int y) {
+    return CreateWindowExA(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 20, y, 100, 24, window, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  };
+  const HWND button = child("BUTTON", BS_PUSHBUTTON, 60);
+  const HWND edit = child("EDIT", 0, 100);
+  skin::installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+
+  EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  const HDC dc = GetDC(edit);
+  EXPECT_EQ(SendMessageA(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)),
+            DefWindowProcA(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
+  ReleaseDC(edit, dc);
+
+  const skin::SkinnedWindowRecord& record = *skin::findSkinnedWindow(window);
+  ASSERT_EQ(record.titleButtons[0].kind, skin::minimiseKind);
+  const skin::FloatRect& hit = record.titleButtons[0].hitRect;
+  const int x = static_cast<int>(hit.x) + 5;
+  const std::uint32_t before = testing_support::rgbAt(record.backgroundImage, x, 5);
+  const LPARAM onMinimise = MAKELPARAM(static_cast<int>(hit.x + hit.width / 2), 10);
+  SendMessageA(window, WM_MOUSEMOVE, 0, onMinimise);
+  SendMessageA(window, WM_MOUSEHOVER, 0, onMinimise);
+  for (int tick = 0; tick < 8; ++tick) SendMessageA(window, WM_TIMER, skin::fadeTimerId(window), 0);
+  const std::uint32_t hovered = testing_support::rgbAt(record.backgroundImage, x, 5);
+  using testing_support::blue, testing_support::green, testing_support::red;
+  EXPECT_GT(green(hovered), green(before) + 80) << std::hex << hovered;
+  EXPECT_GT(blue(hovered), blue(before) + 80) << std::hex << hovered;
+  EXPECT_LT(red(hovered), green(hovered) - 80) << std::hex << hovered;
+
+  DestroyWindow(window);
+  EXPECT_TRUE(skin::skinnedWindows().empty());
+  skin::resetTheme();
 }
 
 TEST(SkinActivation, TheMainWindowBecomesTheFirstSkinnedWindowWithMinimiseAndClose) {

@@ -22,17 +22,20 @@ int shifted(int position, int step, int direction) {
   return static_cast<int>(position + direction * (step / 2.0));
 }
 
+}  // namespace
+
 // The window's client area as it is on screen, fully opaque: the screen copy leaves
 // the alpha bytes at zero, which a per-pixel-alpha layered window would show as nothing.
-bool takeSnapshot(HWND window, OffscreenImage& snapshot, int width, int height) {
-  const draw::WindowDC windowDc = draw::WindowDC::client(window);
-  if (!windowDc || !snapshot.resize(width, height)) return false;
-  if (!BitBlt(snapshot.dc(), 0, 0, width, height, windowDc.get(), 0, 0, SRCCOPY)) return false;
+bool takeCloseEffectSnapshot(HDC source, int width, int height, OffscreenImage& snapshot) {
+  if (!source || !snapshot.resize(width, height)) return false;
+  if (!BitBlt(snapshot.dc(), 0, 0, width, height, source, 0, 0, SRCCOPY)) return false;
   GdiFlush();
   auto* pixels = const_cast<std::uint32_t*>(snapshot.pixels());
   std::for_each(pixels, pixels + static_cast<size_t>(width) * height, [](std::uint32_t& p) { p |= 0xFF000000u; });
   return true;
 }
+
+namespace {
 
 bool showFrame(HWND window, const OffscreenImage& frameBuffer, const CloseEffectFrame& frame) {
   POINT position{frame.x, frame.y};
@@ -84,7 +87,7 @@ void playCloseEffect(HWND window, int effect) {
   if (frames.empty() || width <= 0 || height <= 0) return;
 
   OffscreenImage snapshot;
-  if (!takeSnapshot(window, snapshot, width, height)) return;
+  if (!takeCloseEffectSnapshot(draw::WindowDC::client(window).get(), width, height, snapshot)) return;
   // At least the window's size, so that every frame has its pixels in the buffer.
   OffscreenImage frameBuffer;
   if (!frameBuffer.resize(std::max<int>(width, windowRect.right - windowRect.left),

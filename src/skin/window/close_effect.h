@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "skin/core/offscreen_image.h"
+
 namespace skin {
 
 enum CloseEffect : int { noCloseEffect = 0, shrinkAndFade = 1, pulseAndFade = 2 };
@@ -19,6 +21,10 @@ struct CloseEffectFrame {
   int opacity = 0;
   bool operator==(const CloseEffectFrame&) const = default;
 };
+
+// A width x height copy of the source (the window's client area as it is on screen),
+// every pixel fully opaque: what the effect's frames are stretched from.
+bool takeCloseEffectSnapshot(HDC source, int width, int height, OffscreenImage& snapshot);
 
 // The ten frames of an effect for a window at this window rectangle; empty for an
 // effect other than 1 and 2.

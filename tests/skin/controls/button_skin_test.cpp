@@ -11,9 +11,12 @@
 #include "skin/controls/control_installs.h"
 #include "skin/core/control_properties.h"
 #include "skinned_form.h"
+#include "support/message_sequence.h"
 
 namespace skin::test {
 namespace {
+
+using namespace testing_support;
 
 constexpr int buttonWidth = 100;
 constexpr int buttonHeight = 30;
@@ -326,6 +329,85 @@ TEST_F(ButtonSkinTest, HoveringAThousandTimesLeaksNothing) {
   form.settle();
   EXPECT_EQ(draw::liveGdiObjectCount(), gdiObjects);
   EXPECT_EQ(draw::liveDrawingObjectCount(), drawingObjects);
+}
+
+// A click as the platform runs it for an owner-drawn button: the press and the release
+// each repaint through the parent, and the release notifies it.
+TEST_F(ButtonSkinTest, PressAndReleaseDrawThroughTheParentAndNotifyItOnce) {
+  const HWND button = addButton(20, 40);
+  MessageRecorder recorder({button, form.window()});
+  recorder.recordBeneath(button);
+  form.install();
+  const HWND parent = form.window();
+  const WPARAM clicked = MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED);
+  recorder.only({WM_LBUTTONDOWN, WM_LBUTTONUP, BM_SETSTATE, WM_DRAWITEM, WM_COMMAND});
+  recorder.clear();
+
+  SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(10, 10));
+  EXPECT_SEQUENCE(recorder, {{WM_LBUTTONDOWN, sent, 0, 0, button},
+                             {WM_LBUTTONDOWN, beneath | sent, 0, 0, button},
+                             {WM_DRAWITEM, sent | optional, 0, 0, parent},  // the focus it takes
+                             {BM_SETSTATE, sent | withWParam, TRUE, 0, button},
+                             {BM_SETSTATE, beneath | sent | withWParam, TRUE, 0, button},
+                             {WM_DRAWITEM, sent, 0, 0, parent}});
+  EXPECT_TRUE(recordOf(button)->pressed);
+
+  SendMessageA(button, WM_LBUTTONUP, 0, pointParam(10, 10));
+  EXPECT_SEQUENCE(recorder, {{WM_LBUTTONUP, sent, 0, 0, button},
+                             {WM_LBUTTONUP, beneath | sent, 0, 0, button},
+                             {BM_SETSTATE, sent | withWParam, FALSE, 0, button},
+                             {BM_SETSTATE, beneath | sent | withWParam, FALSE, 0, button},
+                             {WM_DRAWITEM, sent, 0, 0, parent},
+                             {WM_COMMAND, sent | withWParam | withLParam, clicked, reinterpret_cast<LPARAM>(button), parent}});
+  EXPECT_FALSE(recordOf(button)->pressed);
+}
+
+// The platform would answer the second press of a double click with a notification of
+// its own (an owner-drawn button sends BN_DOUBLECLICKED); the skinned button keeps it.
+TEST_F(ButtonSkinTest, ADoubleClickNotifiesOneClickOnly) {
+  const HWND button = addButton(20, 40);
+  MessageRecorder recorder({form.window()});
+  recorder.recordBeneath(button);
+  form.install();
+  recorder.only({WM_LBUTTONDBLCLK, WM_COMMAND});
+  recorder.clear();
+
+  SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(10, 10));
+  SendMessageA(button, WM_LBUTTONUP, 0, pointParam(10, 10));
+  SendMessageA(button, WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(10, 10));
+  SendMessageA(button, WM_LBUTTONUP, 0, pointParam(10, 10));
+
+  EXPECT_SEQUENCE(recorder, {{WM_COMMAND, sent | withWParam, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED)}});
+  EXPECT_FALSE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED);
+}
+
+// While the mouse holds the button down, a request to lift it (the platform's own, when
+// the mouse leaves the button) is kept from the platform, so the pressed look stays.
+TEST_F(ButtonSkinTest, StateMessagesReachThePlatformUnlessTheButtonIsHeld) {
+  const HWND button = addButton(20, 40);
+  MessageRecorder recorder({form.window()});
+  recorder.recordBeneath(button);
+  form.install();
+  const HWND parent = form.window();
+  recorder.only({BM_SETSTATE, BM_SETCHECK, WM_DRAWITEM});
+  recorder.clear();
+
+  SendMessageA(button, BM_SETSTATE, TRUE, 0);
+  SendMessageA(button, BM_SETSTATE, FALSE, 0);
+  SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_SEQUENCE(recorder, {{BM_SETSTATE, beneath | sent | withWParam, TRUE},
+                             {WM_DRAWITEM, sent, 0, 0, parent},
+                             {BM_SETSTATE, beneath | sent | withWParam, FALSE},
+                             {WM_DRAWITEM, sent, 0, 0, parent},
+                             {BM_SETCHECK, beneath | sent | withWParam, BST_CHECKED}});
+
+  SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(10, 10));
+  recorder.clear();
+  SendMessageA(button, BM_SETSTATE, FALSE, 0);
+  EXPECT_SEQUENCE(recorder, {});
+  EXPECT_TRUE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED);
+  SendMessageA(button, WM_LBUTTONUP, 0, pointParam(10, 10));
+  EXPECT_FALSE(SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED);
 }
 
 }  // namespace

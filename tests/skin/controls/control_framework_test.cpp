@@ -6,6 +6,10 @@
 #include <vector>
 
 #include "draw/gdi_handles.h"
+#include "skin/controls/button_skin.h"
+#include "skin/controls/control_installs.h"
+#include "skin/controls/edit_skin.h"
+#include "skin/controls/static_skin.h"
 #include "skin/core/skinned_window_fixture.h"
 
 namespace skin {
@@ -226,6 +230,35 @@ TEST_F(ControlFrameworkTest, MovingAControlInAContainerMakesTheContainersBackgro
   EXPECT_FALSE(container.backgroundStale) << "a control directly in the window";
   SetWindowPos(inBox, nullptr, 8, 8, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_TRUE(container.backgroundStale);
+}
+
+// The skins' own procedures, not only the framework's step: a container keeps the
+// picture behind its controls, which is wrong once one of them has moved.
+TEST_F(ControlFrameworkTest, MovingASkinnedButtonEditOrStaticInAContainerMakesItsBackgroundStale) {
+  const HWND box = skinned.container(100, 10, 90, 130);
+  const struct {
+    const char* name;
+    const char* windowClass;
+    DWORD style;
+    WNDPROC procedure;
+    void (*install)(int, HWND);
+  } cases[] = {
+      {"push button", "BUTTON", BS_PUSHBUTTON, buttonSkinProc, skinPushButtons},
+      {"edit box", "Edit", ES_AUTOHSCROLL, editSkinProc, skinEditBoxes},
+      {"static", "Static", SS_LEFT, staticSkinProc, [](int index, HWND parent) { skinDialogStatics(index, parent, 6, 1); }},
+  };
+  int y = 5;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HWND control = test::createChild(box, c.windowClass, 5, y, 60, 20, WS_VISIBLE | c.style, 0, "text");
+    c.install(skinned.index(), box);
+    ASSERT_EQ(procedureOf(control), c.procedure);
+    ContainerRecord& container = *skinned.record().containers.at(1);
+    container.backgroundStale = false;
+    SetWindowPos(control, nullptr, 8, y + 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(container.backgroundStale);
+    y += 40;
+  }
 }
 
 TEST_F(ControlFrameworkTest, FindRecordIndexLooksInTheNamedWindowsRegistry) {

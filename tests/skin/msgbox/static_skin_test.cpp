@@ -181,6 +181,46 @@ TEST_F(StaticSkinTest, BlankTextLeavesThePaintingToThePlatform) {
   EXPECT_TRUE(canvasList().empty());
 }
 
+// What the static showed on screen when its platform procedure was handed WM_SETTEXT.
+struct SeenAtSetText {
+  int ink = -1;
+  COLORREF corner = 0;
+};
+SeenAtSetText seenAtSetText;
+constexpr char platformProcKey[] = "Test_platformProc";
+
+LRESULT CALLBACK platformSideProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTEXT) seenAtSetText = {inkIn(handle), pixelOf(handle, 145, 17)};
+  const auto platform = reinterpret_cast<WNDPROC>(GetPropA(handle, platformProcKey));
+  return CallWindowProcA(platform, handle, message, wParam, lParam);
+}
+
+// The platform draws the new text straight away in its own look; just before, the skin
+// lays the text the static still holds over the window's background, so that whatever
+// stood there (a stale picture, the platform's grey) is gone first.
+TEST_F(StaticSkinTest, ANewTextFindsTheOldOnePaintedOverTheBackground) {
+  const HWND text = staticControl(SS_LEFT, 10, 10, 150, 20, "WWWW MMMM");
+  SetPropA(text, platformProcKey,
+           reinterpret_cast<HANDLE>(SetWindowLongPtrA(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&platformSideProc))));
+  install();
+  repaint(text);
+  const int oldInk = inkIn(text);
+  ASSERT_GT(oldInk, 0);
+  {
+    const draw::WindowDC dc = draw::WindowDC::client(text);
+    const draw::OwnedBrush marker(CreateSolidBrush(RGB(0xFF, 0x00, 0xFE)));
+    const RECT all{0, 0, 156, 20};
+    FillRect(dc.get(), &all, marker.get());
+  }
+  seenAtSetText = {};
+
+  SendMessageA(text, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ii"));
+
+  EXPECT_EQ(seenAtSetText.corner, backgroundColour);
+  EXPECT_NEAR(seenAtSetText.ink, oldInk, oldInk / 20) << "the old text, whole";
+  DestroyWindow(text);
+}
+
 // A 16 x 16 icon of one colour.
 draw::OwnedBitmap solidBitmap(int size, COLORREF colour) {
   const draw::WindowDC screen = draw::WindowDC::client(nullptr);

@@ -376,7 +376,7 @@ TEST_F(FrameRendererTest, TheKeptPictureGivesTheSamePixelsAndFollowsEveryChange)
        }},
       {"size", [](FramedWindow& framed) {
          SetWindowPos(framed.window(), nullptr, 0, 0, 260, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-         FramedWindow::layOutButtons(framed.record(), 260);
+         layoutTitleButtons(framed.index());
        }},
   };
   for (const Change& change : changes) {
@@ -454,7 +454,7 @@ TEST_F(FrameRendererTest, RepeatedRendersAndRepaintsLeaveNoObjectsBehind) {
   for (int i = 0; i < 5; ++i) {
     const int width = i % 2 ? 300 : 280;
     SetWindowPos(framed.window(), nullptr, 0, 0, width, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    FramedWindow::layOutButtons(record, width);
+    layoutTitleButtons(framed.index());
     renderWindowFrame(framed.index(), nullptr);
     renderWindowFrame(framed.index());
     presentFrame(framed.index());

@@ -1,6 +1,6 @@
 #pragma once
 // A visible top-level window with a record filled the way the skin's installation
-// fills it (caption 25, title buttons laid out against the right edge, "Hw_lbID"),
+// fills it (caption 25, title buttons laid out by the installation's own layout, "Hw_lbID"),
 // ready for renderWindowFrame; and whole-image pixel comparisons.
 
 #include <windows.h>
@@ -16,6 +16,8 @@
 #include "draw/embedded_resources.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/window/skin_installation.h"
+#include "skin/window/title_bar_geometry.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"
 
@@ -78,12 +80,15 @@ class FramedWindow {
       button.image = draw::loadResourceBytes(spec.image);
       if (spec.altImage) button.altImage = draw::loadResourceBytes(spec.altImage);
       button.width = spec.kind == closeKind ? 38 : 26;
-      button.height = 18;
+      button.height = titleButtonHeight;
       record->titleButtons.push_back(std::move(button));
     }
-    layOutButtons(*record, width);
+    std::vector<int> imageWidths;
+    for (const TitleButton& button : record->titleButtons) imageWidths.push_back(button.width);
+    record->buttonStrip = PixelRect{0, 0, buttonStripWidth(imageWidths), buttonStripHeight};
     index_ = appendSkinnedWindow(std::move(record));
     props::setRecordIndex(window_, index_);
+    layoutTitleButtons(index_);
   }
   ~FramedWindow() {
     removeSkinnedWindow(skinnedWindowIndex(window_));
@@ -91,22 +96,6 @@ class FramedWindow {
   }
   FramedWindow(const FramedWindow&) = delete;
   FramedWindow& operator=(const FramedWindow&) = delete;
-
-  // Strip and hit rectangles as the installation lays them out for a client width.
-  static void layOutButtons(SkinnedWindowRecord& record, int clientWidth) {
-    int imageWidths = 0;
-    for (const TitleButton& button : record.titleButtons) imageWidths += button.width;
-    const int count = static_cast<int>(record.titleButtons.size());
-    record.buttonStrip.width = imageWidths + (count - 1) + 3;
-    record.buttonStrip.height = 22;
-    record.buttonStrip.y = 0;
-    record.buttonStrip.x = clientWidth - record.buttonStrip.width + 1;
-    for (int i = 0; i < count; ++i) {
-      TitleButton& button = record.titleButtons[i];
-      button.hitRect = FloatRect{static_cast<float>(record.buttonStrip.x + 2 + i * 27), 1.0f,
-                                 button.kind == closeKind ? 40.0f : 26.0f, 18.0f};
-    }
-  }
 
   HWND window() const { return window_; }
   int index() const { return skinnedWindowIndex(window_); }

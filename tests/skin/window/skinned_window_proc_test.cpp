@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -11,11 +12,17 @@
 #include "draw/gdi_handles.h"
 #include "skin/core/control_properties.h"
 #include "skin_window_harness.h"
+#include "support/message_sequence.h"
 #include "support/pixels.h"
 
 namespace skin::test {
 namespace {
 
+using testing_support::beneath;
+using testing_support::MessageRecorder;
+using testing_support::posted;
+using testing_support::sent;
+using testing_support::withWParam;
 using testing_support::rgbAt;
 using testing_support::rgbOnScreen;
 
@@ -305,6 +312,71 @@ TEST_F(SkinnedWindowProcTest, AnEraseWhileARenderIsDueShowsTheLastPictureOnce) {
   EXPECT_TRUE(loggedParameters(window, WM_ERASEBKGND).empty()) << "the erase is not passed on";
 }
 
+// Children the skin paints have their last look in windowImage too, so the erase lays
+// it under them; a child the skin does not know keeps its own pixels.
+TEST_F(SkinnedWindowProcTest, AnEraseRestoresUnderSkinnedChildrenOnly) {
+  const HWND window = popup(WS_MINIMIZEBOX);
+  const HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 60, 80, 30, window,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND foreign = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 160, 60, 80, 30, window, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  testing_support::pumpMessages();
+  SkinnedWindowRecord& record = recordOf(window);
+  ASSERT_EQ(props::windowIndex(button), indexOf(window));
+  ASSERT_EQ(props::windowIndex(foreign), 0);
+  constexpr std::uint32_t marker = 0x00FF00FE;
+  GdiFlush();
+  auto* bits = const_cast<std::uint32_t*>(record.windowImage.pixels());
+  std::fill(bits, bits + record.windowImage.width() * record.windowImage.height(), marker);
+  ASSERT_NE(rgbOnScreen(window, 60, 75), marker);
+  ASSERT_NE(rgbOnScreen(window, 200, 75), marker);
+  record.frameDirty = true;
+  record.shown = false;
+  record.erased = false;
+
+  const HDC dc = GetDC(window);
+  SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ReleaseDC(window, dc);
+
+  EXPECT_EQ(rgbOnScreen(window, 150, 30), marker) << "the window's own area";
+  EXPECT_EQ(rgbOnScreen(window, 60, 75), marker) << "under the skinned button";
+  EXPECT_NE(rgbOnScreen(window, 200, 75), marker) << "over the static the skin does not paint";
+}
+
+// Showing renders the frame before the window appears: the erase then leaves it alone
+// and the first paint only presents it. A show after a hide leaves the render to the
+// paint, and the erase shows the last picture meanwhile.
+TEST_F(SkinnedWindowProcTest, AShowRendersTheFrameOnlyTheFirstTime) {
+  const HWND window = skinnedPopup(WS_MINIMIZEBOX);
+  SkinnedWindowRecord& record = recordOf(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(record.windowImage) << "rendered at the show";
+  constexpr std::uint32_t kept = 0x00FF00FE, last = 0x000000FF;
+  const auto mark = [](const OffscreenImage& image, std::uint32_t colour) {
+    GdiFlush();
+    const_cast<std::uint32_t*>(image.pixels())[100 * image.width() + 150] = colour;
+  };
+  mark(record.backgroundImage, kept);
+  mark(record.windowImage, last);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(rgbAt(record.backgroundImage, 150, 100), kept) << "not rendered again";
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), kept) << "the paint presented the frame the show rendered";
+
+  ShowWindow(window, SW_HIDE);
+  record.frameDirty = true;  // changed while hidden
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  EXPECT_EQ(rgbAt(record.backgroundImage, 150, 100), kept) << "a second show does not render";
+  const HDC dc = GetDC(window);
+  SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ReleaseDC(window, dc);
+  EXPECT_EQ(rgbOnScreen(window, 150, 100), last) << "the erase shows the last picture";
+  UpdateWindow(window);
+  EXPECT_NE(rgbAt(record.backgroundImage, 150, 100), kept) << "the paint renders";
+}
+
 TEST_F(SkinnedWindowProcTest, ANewTitleIsPaintedBeforeItIsStored) {
   const HWND window = shownWindow();
   SkinnedWindowRecord& record = recordOf(window);
@@ -558,6 +630,77 @@ TEST_F(SkinnedWindowProcTest, WithoutACloseEffectTheWindowClosesAtOnce) {
   SendMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(frames, 0);
   EXPECT_FALSE(IsWindow(window));
+}
+
+// A click on the close button asks the window to close the way the system menu would;
+// the skin passes each step on, so the window's own procedure sees the close and then
+// its destruction, after which nothing more arrives.
+TEST_F(SkinnedWindowProcTest, TheCloseButtonClosesThroughTheSystemCommand) {
+  swallowedMessages().clear();
+  const HWND window = popup(WS_MINIMIZEBOX);
+  MessageRecorder recorder({window});
+  recorder.recordBeneath(window);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  UpdateWindow(window);
+  recorder.only({WM_LBUTTONDOWN, WM_LBUTTONUP, WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY, WM_NCDESTROY});
+  recorder.clear();
+
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, onClose);
+  SendMessageA(window, WM_LBUTTONUP, 0, onClose);
+
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_SEQUENCE(recorder, {{WM_LBUTTONDOWN, sent},
+                             {WM_LBUTTONDOWN, beneath | sent},
+                             {WM_LBUTTONUP, sent},
+                             {WM_SYSCOMMAND, sent | withWParam, SC_CLOSE},
+                             {WM_SYSCOMMAND, beneath | sent | withWParam, SC_CLOSE},
+                             {WM_CLOSE, sent},
+                             {WM_CLOSE, beneath | sent},
+                             {WM_DESTROY, sent},
+                             {WM_DESTROY, beneath | sent},
+                             {WM_NCDESTROY, sent},
+                             {WM_NCDESTROY, beneath | sent}});
+}
+
+// A close posted to the window is taken from the queue and closes it as a sent one does.
+TEST_F(SkinnedWindowProcTest, APostedCloseIsTakenFromTheQueueAndDestroysTheWindow) {
+  swallowedMessages().clear();
+  const HWND window = popup();
+  MessageRecorder recorder({window});
+  recorder.recordBeneath(window);
+  installSkin(window);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  recorder.only({WM_CLOSE, WM_DESTROY, WM_NCDESTROY});
+  recorder.clear();
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  testing_support::pumpMessages();
+
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_SEQUENCE(recorder, {{WM_CLOSE, posted},
+                             {WM_CLOSE, beneath | posted},
+                             {WM_DESTROY, sent},
+                             {WM_DESTROY, beneath | sent},
+                             {WM_NCDESTROY, sent},
+                             {WM_NCDESTROY, beneath | sent}});
+}
+
+// A copy of the screen brings alpha 0 with every pixel (on Windows), and the effect
+// hands the layered window per-pixel alpha, which would show such a pixel as nothing.
+TEST(CloseEffectSnapshotTest, IsItsSourceMadeFullyOpaque) {
+  OffscreenImage screen;
+  ASSERT_TRUE(screen.resize(40, 30));
+  GdiFlush();
+  auto* bits = const_cast<std::uint32_t*>(screen.pixels());
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) bits[y * 40 + x] = x < 20 ? 0x00336699u : 0x00CC0000u;
+
+  OffscreenImage snapshot;
+  ASSERT_TRUE(takeCloseEffectSnapshot(screen.dc(), 40, 30, snapshot));
+  GdiFlush();
+  EXPECT_EQ(snapshot.pixels()[15 * 40 + 10], 0xFF336699u);
+  EXPECT_EQ(snapshot.pixels()[15 * 40 + 30], 0xFFCC0000u);
 }
 
 TEST(CloseEffectFramesTest, ShrinkAndFadeCollapsesTowardsTheCentre) {
