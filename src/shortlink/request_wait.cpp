@@ -1,6 +1,11 @@
 #include "shortlink/request_wait.h"
 
 #include <windows.h>
+#include <objbase.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace shortlink {
 namespace {
@@ -60,6 +65,17 @@ WaitOutcome waitHandlingMessages(std::chrono::milliseconds timeout, const std::f
   state.running = false;
   state.cancelled = false;
   return outcome;
+}
+
+WaitOutcome runHandlingMessages(std::chrono::milliseconds timeout, std::function<void()> request) {
+  auto finished = std::make_shared<std::atomic<bool>>(false);
+  std::thread([finished, request = std::move(request)] {
+    const bool comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    request();
+    if (comStarted) CoUninitialize();
+    finished->store(true, std::memory_order_release);
+  }).detach();
+  return waitHandlingMessages(timeout, [&] { return finished->load(std::memory_order_acquire); });
 }
 
 bool requestInProgress() { return waitState().running; }

@@ -18,6 +18,11 @@ enum class WaitOutcome { completed, timedOut, cancelled };
 // wait and is posted again for the caller's own loop.
 WaitOutcome waitHandlingMessages(std::chrono::milliseconds timeout, const std::function<bool()>& completed);
 
+// Runs `request` on a thread of its own, in an apartment of its own, and waits for it
+// as waitHandlingMessages does. A request given up at the deadline or by a cancel is
+// left to end on its own: whatever it touches must be its own (shared ownership).
+WaitOutcome runHandlingMessages(std::chrono::milliseconds timeout, std::function<void()> request);
+
 // Whether a wait is under way on this thread.
 bool requestInProgress();
 // Ends the current wait at its next look, as cancelled; nothing when none runs.

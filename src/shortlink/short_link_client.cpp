@@ -1,10 +1,8 @@
 #include "shortlink/short_link_client.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
 #include <memory>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
@@ -23,7 +21,6 @@ constexpr const char* userAgentHeaderValue =
     "Chrome/21.0.1180.92 Safari/537.1 LBBROWSER";
 constexpr const char* quote = "\"";
 
-constexpr long readyStateComplete = 4;
 constexpr long httpOk = 200;
 
 struct HttpReply {
@@ -68,40 +65,24 @@ HttpReply fetchSynchronously(const std::string& progId, const std::string& addre
   return reply;
 }
 
-// What the request's own thread and the waiting thread share. The request thread
-// holds it until it ends, so a wait that gave up leaves it nothing to trip over.
-struct BackgroundRequest {
-  std::string progId, address, verb, body;
-  HttpReply reply;                  // written by the request thread before `finished`
-  std::atomic<bool> finished{false};
-};
-
-// The request runs synchronously on a thread of its own, in its own apartment, while
-// this thread handles its messages. ("Microsoft.XMLHTTP" in its asynchronous mode
-// never completes a request whose connection failed under Wine, so a refused
-// connection would look like a service that does not answer.) A request given up at
-// the deadline or by a cancel is left to end on its own; nothing waits for it.
+// The request runs synchronously on a thread of its own while this thread handles its
+// messages. (In their asynchronous modes under Wine, "Microsoft.XMLHTTP" never completes
+// a request whose connection failed, and WinHttp's WaitForResponse handles this
+// thread's messages itself, a WM_QUIT among them.) A request given up at the deadline or
+// by a cancel is left to end on its own.
 HttpReply fetchReply(std::string_view progId, std::string_view address, std::optional<std::string_view> method,
                      std::optional<std::string_view> body, std::chrono::milliseconds timeout) {
-  auto shared = std::make_shared<BackgroundRequest>();
-  shared->progId = progId;
-  shared->address = address;
-  shared->verb = method && !method->empty() ? std::string(*method) : std::string("GET");
-  shared->body = body.value_or("");
-  std::thread([shared] {
-    const bool comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    shared->reply = fetchSynchronously(shared->progId, shared->address, shared->verb, shared->body);
-    if (comStarted) CoUninitialize();
-    shared->finished.store(true, std::memory_order_release);
-  }).detach();
-  const WaitOutcome outcome =
-      waitHandlingMessages(timeout, [&] { return shared->finished.load(std::memory_order_acquire); });
+  auto reply = std::make_shared<HttpReply>();
+  const WaitOutcome outcome = runHandlingMessages(
+      timeout, [reply, progId = std::string(progId), address = std::string(address),
+                verb = method && !method->empty() ? std::string(*method) : std::string("GET"),
+                body = std::string(body.value_or(""))] { *reply = fetchSynchronously(progId, address, verb, body); });
   if (outcome != WaitOutcome::completed) {
-    HttpReply reply;
-    reply.failure = failureOfWait(outcome);
-    return reply;
+    HttpReply unanswered;
+    unanswered.failure = failureOfWait(outcome);
+    return unanswered;
   }
-  return std::move(shared->reply);
+  return std::move(*reply);
 }
 
 // The reply as text: its bytes up to the first zero byte.
@@ -290,31 +271,20 @@ std::string ShortLinkClient::requestWholeReply(std::string_view path, std::strin
   return std::move(reply->text);
 }
 
-RedirectReply requestWithoutRedirect(std::string_view address, std::chrono::milliseconds timeout) {
+namespace {
+
+RedirectReply requestWithoutRedirectHere(const std::string& address, std::chrono::milliseconds timeout) {
   RedirectReply reply;
   const ComPtr<IDispatch> request = createObject(winHttpProgId);
   if (!request) return reply;
   constexpr int enableRedirectsOption = 6;
-  constexpr bool asynchronous = true;
+  constexpr bool asynchronous = false;
   const int timeoutMs = static_cast<int>(timeout.count());
   callMethod(request.get(), "Open", "GET", address, asynchronous);
   setProperty(request.get(), "Option", enableRedirectsOption, 0);
-  // Resolve, connect, send and receive each within the bound; the wait below bounds
-  // them together.
+  // So that a request given up by the caller also ends on its own.
   callMethod(request.get(), "SetTimeouts", timeoutMs, timeoutMs, timeoutMs, timeoutMs);
   if (!callMethod(request.get(), "Send")) return reply;
-  constexpr int noWait = 0;
-  const WaitOutcome outcome = waitHandlingMessages(timeout, [&] {
-    const std::optional<Variant> answered = callMethod(request.get(), "WaitForResponse", noWait);
-    // A failed request answers with an error, which also ends the wait. Once the whole
-    // reply is in, Wine answers without saying true; its status can be read then.
-    return !answered || integerOf(answered->get()).value_or(0) != 0 || getProperty(request.get(), "Status");
-  });
-  if (outcome != WaitOutcome::completed) {
-    callMethod(request.get(), "Abort");
-    reply.failure = failureOfWait(outcome);
-    return reply;
-  }
   reply.status = integerProperty(request.get(), "Status");
   if (reply.status <= 0) return reply;
   reply.replied = true;
@@ -323,6 +293,22 @@ RedirectReply requestWithoutRedirect(std::string_view address, std::chrono::mill
     reply.location = wholeTextOf(location->get());
   }
   return reply;
+}
+
+}  // namespace
+
+RedirectReply requestWithoutRedirect(std::string_view address, std::chrono::milliseconds timeout) {
+  auto reply = std::make_shared<RedirectReply>();
+  const WaitOutcome outcome =
+      runHandlingMessages(timeout, [reply, address = std::string(address), timeout] {
+        *reply = requestWithoutRedirectHere(address, timeout);
+      });
+  if (outcome != WaitOutcome::completed) {
+    RedirectReply unanswered;
+    unanswered.failure = failureOfWait(outcome);
+    return unanswered;
+  }
+  return std::move(*reply);
 }
 
 bool isShowableRedirectTarget(std::string_view location) {

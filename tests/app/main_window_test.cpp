@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -286,6 +288,69 @@ TEST_F(MainWindowTest, ShortToLongWithoutAServiceSaysItCannotConnect) {
   click(form().按钮1);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "无法连接短链接服务");
+}
+
+using namespace std::chrono_literals;
+
+struct SilentServiceCase {
+  const char* name;
+  bool shorten;  // else short to long
+  bool tls;      // a host whose TLS never completes, else one that never answers
+};
+
+void PrintTo(const SilentServiceCase& c, std::ostream* out) { *out << c.name; }
+
+class SilentServiceTest : public MainWindowTest, public testing::WithParamInterface<SilentServiceCase> {};
+
+// While the request waits, a second click and typing are posted: the click starts
+// nothing, the typing is handled, and the request ends with its message at the deadline.
+TEST_P(SilentServiceTest, TheRequestEndsAtTheDeadlineAndTheWindowKeepsAnswering) {
+  const SilentServiceCase& c = GetParam();
+  server.route("/2/short_url/shorten.json", {.neverAnswers = true});
+  server.route("/h5ef4", {.neverAnswers = true});
+  const std::string host = c.tls ? server.tlsUrl() : server.baseUrl();
+  shortLinkClient() = shortlink::ShortLinkClient(host, "http://t.cn/", 500ms);
+  type(form().编辑框2, "kept");
+  type(form().编辑框1, c.shorten ? "example.com/" : (host + "/h5ef4").c_str());
+  HWND button = c.shorten ? form().按钮2 : form().按钮1;
+
+  MessageBoxWatcher watcher;
+  PostMessageA(button, BM_CLICK, 0, 0);
+  PostMessageA(form().编辑框1, WM_CHAR, '!', 0);
+  click(button);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, "短链接服务没有响应");
+  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  EXPECT_NE(textOf(form().编辑框1).find('!'), std::string::npos) << "the typing was not handled";
+  if (!c.tls) {
+    EXPECT_EQ(server.requests().size(), 1u) << "the second click sent a second request";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, SilentServiceTest,
+                         testing::Values(SilentServiceCase{"ShortenNoAnswer", true, false},
+                                         SilentServiceCase{"ShortenNoTls", true, true},
+                                         SilentServiceCase{"ShortToLongNoAnswer", false, false},
+                                         SilentServiceCase{"ShortToLongNoTls", false, true}),
+                         [](const testing::TestParamInfo<SilentServiceCase>& info) { return info.param.name; });
+
+TEST_F(MainWindowTest, ClosingDuringARequestEndsItAndClosesTheWindow) {
+  server.route("/2/short_url/shorten.json", {.neverAnswers = true});
+  server.route("/h5ef4", {.neverAnswers = true});
+  for (const bool shorten : {true, false}) {
+    SCOPED_TRACE(shorten ? "shorten" : "short to long");
+    if (!IsWindow(form().window)) SetUp();
+    // Long enough that only the close can have ended the request without a message.
+    shortLinkClient() = shortlink::ShortLinkClient(server.baseUrl(), "http://t.cn/", 5s);
+    type(form().编辑框1, shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
+    HWND window = form().window;
+    MessageBoxWatcher watcher;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    click(shorten ? form().按钮2 : form().按钮1);
+    EXPECT_TRUE(watcher.seen().empty());
+    testing_support::pumpMessages();
+    EXPECT_FALSE(IsWindow(window));
+  }
 }
 
 // What the window's background holds at (x, y) of a unit's client area.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "support/fake_http_server.h"
 #include "support/tool_process.h"
 
 namespace app {
@@ -71,6 +72,27 @@ INSTANTIATE_TEST_SUITE_P(Programs, ToolProgramTest,
                          testing::Values(ToolProgram{"Tool", TOOL_PROGRAM},
                                          ToolProgram{"HeapChecked", HEAP_CHECKED_TOOL_PROGRAM}),
                          [](const testing::TestParamInfo<ToolProgram>& info) { return info.param.name; });
+
+// The short-to-long request goes to the address typed, so the real tool can be aimed at
+// a local service that never answers.
+TEST(ToolProgram, ClosingDuringARequestEndsTheProgram) {
+  test_support::FakeHttpServer server;
+  ASSERT_TRUE(server.listening());
+  server.route("/h5ef4", {.neverAnswers = true});
+  ToolProcess tool(testing_support::windowsPathOf(TOOL_PROGRAM));
+  ASSERT_TRUE(tool.started());
+  HWND window = tool.waitForWindow(mainWindowClassName, 10000);
+  ASSERT_TRUE(window);
+
+  const std::string address = server.baseUrl().substr(std::string("http://").size()) + "/h5ef4";
+  SendMessageA(GetDlgItem(window, 107), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(address.c_str()));
+  PostMessageA(GetDlgItem(window, 106), BM_CLICK, 0, 0);
+  for (int look = 0; look < 500 && server.requests().empty(); ++look) Sleep(10);
+  ASSERT_EQ(server.requests().size(), 1u);
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(tool.waitForExit(5000), 0u) << "the request kept the program alive";
+}
 
 }  // namespace
 }  // namespace app

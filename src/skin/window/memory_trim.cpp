@@ -36,8 +36,23 @@ std::string windowsDirectory() {
   return std::string(buffer, length);
 }
 
-TrimProgramPlace productTrimProgramPlace() {
-  return TrimProgramPlace{windowsDirectory(), [](const std::string& commandLine) { runHiddenAndWait(commandLine); }};
+void runTrimProgram(const std::string& commandLine) { runHiddenAndWait(commandLine, nullptr, trimWaitLimitMs); }
+
+// Whether the file holds exactly these bytes.
+bool fileHolds(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size{};
+  std::vector<std::uint8_t> content;
+  bool same = GetFileSizeEx(file, &size) && static_cast<std::uint64_t>(size.QuadPart) == bytes.size();
+  if (same) {
+    content.resize(bytes.size());
+    DWORD read = 0;
+    same = ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr) &&
+           read == content.size() && content == bytes;
+  }
+  CloseHandle(file);
+  return same;
 }
 
 }  // namespace
@@ -46,7 +61,7 @@ void setTrimProgramPlace(std::optional<TrimProgramPlace> place) { trimProgramPla
 
 std::string trimProgramPath(const std::string& directory) { return directory + "\\empty.exe"; }
 
-bool runHiddenAndWait(const std::string& commandLine, DWORD* exitCode) {
+bool runHiddenAndWait(const std::string& commandLine, DWORD* exitCode, DWORD waitMs) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -55,7 +70,7 @@ bool runHiddenAndWait(const std::string& commandLine, DWORD* exitCode) {
   std::string line = commandLine;  // CreateProcessA may write into its command line
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return false;
-  WaitForSingleObject(process.hProcess, INFINITE);
+  WaitForSingleObject(process.hProcess, waitMs);
   if (exitCode) GetExitCodeProcess(process.hProcess, exitCode);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
@@ -63,13 +78,21 @@ bool runHiddenAndWait(const std::string& commandLine, DWORD* exitCode) {
 }
 
 void trimMemory() {
-  const TrimProgramPlace place = trimProgramPlaceOverride().value_or(productTrimProgramPlace());
-  if (place.directory.empty() || !place.run) return;
-  const std::string path = trimProgramPath(place.directory);
-  if (!fileExists(path)) writeNewFile(path, draw::loadResourceBytes("EMPTY_EXE"));
-  if (!fileExists(path)) return;
+  const std::optional<TrimProgramPlace>& place = trimProgramPlaceOverride();
+  const std::string directory = place ? place->directory : windowsDirectory();
+  if (directory.empty()) return;
+  const std::vector<std::uint8_t> program =
+      place && place->program ? *place->program : draw::loadResourceBytes("EMPTY_EXE");
+  const std::string path = trimProgramPath(directory);
+  if (!fileExists(path)) writeNewFile(path, program);
+  // Whatever else carries that name in a shared directory is not ours to run.
+  if (program.empty() || !fileHolds(path, program)) return;
   // Quoted, so that a directory with spaces still names the program.
-  place.run("\"" + path + "\" " + std::to_string(GetCurrentProcessId()));
+  const std::string commandLine = "\"" + path + "\" " + std::to_string(GetCurrentProcessId());
+  if (place && place->run)
+    place->run(commandLine);
+  else
+    runTrimProgram(commandLine);
 }
 
 }  // namespace skin

@@ -567,7 +567,7 @@ TEST_F(SkinnedWindowProcTest, DeactivationRunsTheTrimEachTimeAndWritesTheProgram
 
   writeFile(program, "a file of that name, whatever it holds");
   SendMessageA(window, WM_ACTIVATEAPP, FALSE, 0);
-  EXPECT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs.size(), 1u) << "a file of that name that is not the trim program is not run";
   EXPECT_EQ(fileContent(program), "a file of that name, whatever it holds") << "written only when missing";
   EXPECT_EQ(loggedParameters(window, WM_ACTIVATEAPP).size(), 3u);
 }
