@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "skin/controls/control_records.h"
+#include "skin/core/control_records.h"
 
 namespace skin {
 

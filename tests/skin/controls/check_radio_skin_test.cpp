@@ -6,7 +6,7 @@
 
 #include "skin/controls/button_skin.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 #include "skinned_form.h"
 
 namespace skin::test {
