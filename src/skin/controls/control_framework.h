@@ -62,30 +62,40 @@ WNDPROC subclassControl(HWND control, WNDPROC procedure);
 // CallWindowProcA with the procedure kept in "Hw_hProc"; DefWindowProcA when there is none.
 LRESULT forwardMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The install steps every kind shares. Does nothing when control skins are off or
-// windowIndex names no window. Otherwise, for each direct child of container of the
-// window class (FindWindowExA, case-insensitive): skips it when accept(child) is false
-// or the registry already holds it; takes the registry's initial empty record or
-// appends one; sets the record's window; lets fill(record, child) add the kind's
-// fields; sub-classes the child with procedure (previousProc and "Hw_hProc"); sets
-// "Hw_lbID" to the record's index and "Hw_FuID" to windowIndex.
+// Registers one control in that registry of the window at windowIndex, unless control
+// skins are off, windowIndex names no window or the registry holds it already: takes
+// the registry's initial empty record or appends one; sets the record's window; lets
+// fill(record, control) add the kind's fields; sub-classes the control with procedure
+// (previousProc and "Hw_hProc"); sets "Hw_lbID" to the record's index and "Hw_FuID" to
+// windowIndex. Returns the record's index, 0 when nothing was registered. A skin uses
+// it for a control that is not a direct child, such as a combo box's edit field.
+template <typename Record, typename Fill>
+int registerControl(int windowIndex, RegistryOf<Record> registry, HWND control, WNDPROC procedure, Fill&& fill) {
+  if (!theme().skinControls || !control) return 0;
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  if (!window) return 0;
+  ControlRegistry<Record>& controls = window->*registry;
+  if (controls.find(control)) return 0;
+  const int index = controls.takeSlot();
+  Record& record = *controls.at(index);
+  record.window = control;
+  fill(record, control);
+  record.previousProc = subclassControl(control, procedure);
+  props::setRecordIndex(control, index);
+  props::setWindowIndex(control, windowIndex);
+  return index;
+}
+
+// The install steps every kind shares: registerControl for each direct child of
+// container of the window class (FindWindowExA, case-insensitive) that accept(child)
+// takes.
 template <typename Record, typename Accept, typename Fill>
 void installControls(int windowIndex, HWND container, const char* windowClass, RegistryOf<Record> registry,
                      WNDPROC procedure, Accept&& accept, Fill&& fill) {
-  if (!theme().skinControls) return;
-  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
-  if (!window || !container) return;
-  ControlRegistry<Record>& controls = window->*registry;
+  if (!theme().skinControls || !skinnedWindowAt(windowIndex) || !container) return;
   for (HWND child = FindWindowExA(container, nullptr, windowClass, nullptr); child;
        child = FindWindowExA(container, child, windowClass, nullptr)) {
-    if (!accept(child) || controls.find(child)) continue;
-    const int index = controls.takeSlot();
-    Record& record = *controls.at(index);
-    record.window = child;
-    fill(record, child);
-    record.previousProc = subclassControl(child, procedure);
-    props::setRecordIndex(child, index);
-    props::setWindowIndex(child, windowIndex);
+    if (accept(child)) registerControl(windowIndex, registry, child, procedure, fill);
   }
 }
 

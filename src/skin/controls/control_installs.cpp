@@ -7,7 +7,6 @@ namespace skin {
 
 // Kinds whose skins are not written yet take nothing and paint nothing: each moves to
 // its own skin's file when that skin is written.
-void skinComboBoxes(int, HWND) {}
 void skinTrackBars(int, HWND) {}
 void skinProgressBars(int, HWND) {}
 void skinListControls(int, HWND) {}

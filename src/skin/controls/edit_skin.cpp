@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "draw/gdi_handles.h"
+#include "skin/controls/combo_skin.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installs.h"
 #include "skin/controls/scroll_overlay.h"
@@ -27,13 +28,15 @@ bool hasScrollStyle(HWND edit) { return (styleOf(edit) & scrollStyles) != 0; }
 bool translucent() { return theme().translucentControls; }
 void invalidateWhole(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
 
-void fillEditRecord(EditRecord& record, HWND edit) {
+void fillEditRecord(EditRecord& record, HWND edit, bool withOverlays) {
   const LONG style = styleOf(edit);
   const bool visible = (style & WS_VISIBLE) != 0;
   record.verticalParts = {};
   record.horizontalParts = {};
-  if (style & WS_VSCROLL) record.verticalOverlay = createScrollOverlay(edit, ScrollDirection::vertical, visible);
-  if (style & WS_HSCROLL) record.horizontalOverlay = createScrollOverlay(edit, ScrollDirection::horizontal, visible);
+  if (withOverlays && (style & WS_VSCROLL))
+    record.verticalOverlay = createScrollOverlay(edit, ScrollDirection::vertical, visible);
+  if (withOverlays && (style & WS_HSCROLL))
+    record.horizontalOverlay = createScrollOverlay(edit, ScrollDirection::horizontal, visible);
   props::setTextColour(edit, 0);
 }
 
@@ -235,7 +238,12 @@ LRESULT onMouseLeave(const EditMessage& m) {
 void skinEditBoxes(int windowIndex, HWND container) {
   installControls(
       windowIndex, container, "Edit", &SkinnedWindowRecord::edits, editSkinProc, [](HWND) { return true; },
-      fillEditRecord);
+      [](EditRecord& record, HWND edit) { fillEditRecord(record, edit, true); });
+}
+
+int registerEdit(int windowIndex, HWND edit, bool withOverlays) {
+  return registerControl(windowIndex, &SkinnedWindowRecord::edits, edit, editSkinProc,
+                         [&](EditRecord& record, HWND field) { fillEditRecord(record, field, withOverlays); });
 }
 
 void skinEditAndComboBoxes(int windowIndex, HWND container) {

@@ -9,6 +9,7 @@
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_installs.h"
+#include "skin/controls/control_messages.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/drawing_primitives.h"
@@ -69,20 +70,6 @@ void paintButtons(int index, const ButtonPaints& paints) {
 void setTipText(SkinnedWindowRecord& record, int button, const char* text) {
   record.titleButtons[button - 1].tipText = text;
   if (record.tooltip) record.tooltip->setToolText(button, text);
-}
-
-bool scrollBarVisible(HWND control, LONG bar) {
-  SCROLLBARINFO info{};
-  info.cbSize = sizeof info;
-  return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-}
-
-// A change of text can move the thumbs of the edit's visible scroll bars.
-void repaintScrollOverlays(HWND edit) {
-  const ScrolledControl scrolled = findScrolledControl(edit);
-  if (!scrolled) return;
-  if (scrollBarVisible(edit, OBJID_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, noScrollPart);
-  if (scrollBarVisible(edit, OBJID_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, noScrollPart);
 }
 
 void invalidateVisibleListViews(SkinnedWindowRecord& record) {
@@ -372,46 +359,8 @@ bool translucentControlsOn() { return theme().skinControls && theme().translucen
 
 LRESULT onCommand(const WindowMessage& m) {
   const HWND control = reinterpret_cast<HWND>(m.lParam);
-  if (control && translucentControlsOn()) {
-    const WORD code = HIWORD(m.wParam);
-    if (isWindowOfClass(control, "Edit")) {
-      if (code == EN_CHANGE || code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL)
-        InvalidateRect(control, nullptr, TRUE);
-      if (code == EN_CHANGE) repaintScrollOverlays(control);
-    } else if (isWindowOfClass(control, "ListBox")) {
-      if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, FALSE);
-    } else if (isWindowOfClass(control, "ComboBox")) {
-      if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) InvalidateRect(control, nullptr, FALSE);
-    }
-  }
+  if (control && translucentControlsOn()) repaintAfterNotification(control, HIWORD(m.wParam));
   return passOn(m);
-}
-
-// The window's picture under a white veil shows through the control.
-LRESULT translucentBrushAnswer(HDC dc, HWND control) {
-  SetTextColor(dc, props::textColour(control));
-  SetBkMode(dc, TRANSPARENT);
-  // The previous answer's bitmap is painted afresh while it fits the control: new
-  // pixel memory at every keystroke would cost more than the painting.
-  const HBITMAP kept = props::colourBitmap(control);
-  if (paintTranslucentBackground(control, kept)) {
-    draw::OwnedBrush brush(CreatePatternBrush(kept));
-    const HBRUSH answer = brush.get();
-    props::replaceColourBrush(control, std::move(brush));
-    return reinterpret_cast<LRESULT>(answer);
-  }
-  draw::OwnedBitmap background = makeTranslucentBackground(control);
-  draw::OwnedBrush brush(background ? CreatePatternBrush(background.get()) : nullptr);
-  const HBRUSH answer = brush.get();
-  props::replaceColourObjects(control, std::move(brush), std::move(background));
-  return reinterpret_cast<LRESULT>(answer);
-}
-
-LRESULT nullBrushAnswer(HDC dc, HWND control) {
-  SetTextColor(dc, props::textColour(control));
-  SetBkMode(dc, TRANSPARENT);
-  props::replaceWithNullBrush(control);
-  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 LRESULT onControlColour(const WindowMessage& m) {
@@ -421,14 +370,14 @@ LRESULT onControlColour(const WindowMessage& m) {
   switch (m.message) {
     case WM_CTLCOLOREDIT:
       if (isWindowOfClass(GetParent(control), "ComboBox")) return passOn(m);
-      return translucentBrushAnswer(dc, control);
+      return answerWithTranslucentBrush(dc, control);
     case WM_CTLCOLORSTATIC:
-      return translucentBrushAnswer(dc, control);
+      return answerWithTranslucentBrush(dc, control);
     case WM_CTLCOLORLISTBOX:
       if (!isWindowOfClass(control, "ListBox") || isOwnerDrawnListBox(control)) return passOn(m);
-      return nullBrushAnswer(dc, control);
+      return answerWithNullBrush(dc, control);
     case WM_CTLCOLORBTN:
-      return nullBrushAnswer(dc, control);
+      return answerWithNullBrush(dc, control);
   }
   return passOn(m);
 }
