@@ -1,19 +1,19 @@
 #include "skin/controls/combo_skin.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
-#include "skin/controls/control_messages.h"
+#include "skin/controls/child_messages.h"
 #include "skin/controls/edit_skin.h"
-#include "skin/core/arrow_pictures.h"
+#include "skin/controls/frame_ring.h"
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/paint_helpers.h"
+#include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/window_helpers.h"
 
@@ -63,12 +63,6 @@ std::vector<RECT> childAreas(HWND combo, LONG style) {
   return areas;
 }
 
-// A rectangle outline as four bars that do not overlap: the pixels of a 1-pixel pen.
-std::array<RECT, 4> outlineBars(SIZE size) {
-  return {RECT{0, 0, size.cx, 1}, RECT{0, size.cy - 1, size.cx, size.cy}, RECT{0, 1, 1, size.cy - 1},
-          RECT{size.cx - 1, 1, size.cx, size.cy - 1}};
-}
-
 // Everything the drop button's picture depends on.
 struct DropButtonLook {
   int w, h;
@@ -84,8 +78,10 @@ void paintDropButton(draw::DrawingSurface& g, const DropButtonLook& look) {
   const draw::Argb top = look.hot ? toArgb(white, 100) : toArgb(look.accent, 30);
   const draw::Argb bottom = look.hot ? toArgb(look.accent, 150) : toArgb(look.accent, 100);
   fillWithGradient(g, roundedRectPath(1, 1, w - 2, h - 2, 1), {1, 0}, {1, h - 2}, top, bottom);
-  const LayerPicture& arrow = arrowPicture(Arrow::down);
-  drawArrow(g, Arrow::down, (w - static_cast<float>(arrow.width)) / 2, (h - static_cast<float>(arrow.height)) / 2);
+  const LayerPicture& arrow = arrowPicture(ArrowGlyph::scrollDown);
+  const draw::DrawingBitmap picture = libraryBitmapOf(arrow);
+  if (!picture) return;
+  g.drawImage(picture, (w - static_cast<float>(arrow.width)) / 2, (h - static_cast<float>(arrow.height)) / 2);
 }
 
 // Everything a drop-down list's text depends on.
@@ -170,20 +166,17 @@ LRESULT onNcPaint(const ComboMessage& m) {
   return 0;
 }
 
-bool translucentControlsOn() { return theme().skinControls && theme().translucentControls; }
-
 // The edit field sends its notifications to the combo box, its parent.
 LRESULT onCommand(const ComboMessage& m) {
   const HWND control = reinterpret_cast<HWND>(m.lParam);
-  if (control && translucentControlsOn() && isWindowOfClass(control, "Edit"))
-    repaintAfterNotification(control, HIWORD(m.wParam));
+  if (control && isWindowOfClass(control, "Edit")) onChildCommand(m.wParam, m.lParam);
   return forward(m);
 }
 
 // And its colour message: behind the typed text the window's picture shows through.
 LRESULT onEditColour(const ComboMessage& m) {
   if (!translucent()) return forward(m);
-  return answerWithTranslucentBrush(reinterpret_cast<HDC>(m.wParam), reinterpret_cast<HWND>(m.lParam));
+  return translucentBrushAnswer(reinterpret_cast<HDC>(m.wParam), reinterpret_cast<HWND>(m.lParam));
 }
 
 LRESULT onMouseMove(const ComboMessage& m) {
@@ -203,11 +196,11 @@ void skinComboBoxes(int windowIndex, HWND container) {
   installControls(
       windowIndex, container, "ComboBox", &SkinnedWindowRecord::combos, comboSkinProc, [](HWND) { return true; },
       fillComboRecord);
-  if (!theme().skinControls || !translucent() || !container) return;
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  if (!theme().skinControls || !translucent() || !window || !container) return;
   for (HWND combo = FindWindowExA(container, nullptr, "ComboBox", nullptr); combo;
        combo = FindWindowExA(container, combo, "ComboBox", nullptr))
-    if (findRecordIndex(windowIndex, &SkinnedWindowRecord::combos, combo))
-      registerEdit(windowIndex, editFieldOf(combo), false);
+    if (window->combos.find(combo)) registerEdit(*window, editFieldOf(combo), EditOverlays::none);
 }
 
 LRESULT CALLBACK comboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -253,8 +246,8 @@ void paintComboBox(HWND combo, bool hot, std::optional<bool> focusedValue) {
   blendColour(pixels, RECT{0, 0, size.cx, size.cy}, white, translucent() ? theme().controlAlpha : 255);
   for (const RECT& area : childAreas(combo, style)) blendColour(pixels, area, keyColour, 255);
   const COLORREF accent = theme().themeColour;
-  for (const RECT& bar : outlineBars(size))
-    blendColour(pixels, bar, hot || focused ? accent : black, hot || focused ? 200 : 80);
+  const FrameStroke frame = hot || focused ? FrameStroke{accent, 200, 0} : FrameStroke{black, 80, 0};
+  blendFrameStrokes(pixels, size, {&frame, 1});
 
   if (style & 0x2) {
     const DropButtonLook look{button.right - button.left, button.bottom - button.top, hot, accent};

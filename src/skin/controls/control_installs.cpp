@@ -7,12 +7,12 @@ namespace skin {
 
 // Kinds whose skins are not written yet take nothing and paint nothing: each moves to
 // its own skin's file when that skin is written.
-void skinTrackBars(int, HWND) {}
-void skinProgressBars(int, HWND) {}
-void skinListControls(int, HWND) {}
-void skinUpDownControls(int, HWND) {}
-void skinHeaders(int, HWND) {}
-void skinToolbars(int, HWND) {}
+void installTrackBarSkins(int, HWND) {}
+void installProgressSkins(int, HWND) {}
+void installListSkins(int, HWND) {}
+void installUpDownSkins(int, HWND) {}
+void installHeaderSkins(int, HWND) {}
+void installToolbarSkins(int, HWND) {}
 
 namespace {
 
@@ -21,24 +21,24 @@ void skinControlsBeforeToolbars(int windowIndex, HWND container) {
   skinPushButtons(windowIndex, container);
   skinCheckAndRadioButtons(windowIndex, container);
   skinEditAndComboBoxes(windowIndex, container);
-  skinTrackBars(windowIndex, container);
-  skinProgressBars(windowIndex, container);
-  skinListControls(windowIndex, container);
-  skinUpDownControls(windowIndex, container);
-  skinHeaders(windowIndex, container);
+  installTrackBarSkins(windowIndex, container);
+  installProgressSkins(windowIndex, container);
+  installListSkins(windowIndex, container);
+  installUpDownSkins(windowIndex, container);
+  installHeaderSkins(windowIndex, container);
 }
 
 }  // namespace
 
 void skinChildControls(int windowIndex, HWND container) {
   skinControlsBeforeToolbars(windowIndex, container);
-  skinToolbars(windowIndex, container);
+  installToolbarSkins(windowIndex, container);
 }
 
 void skinDialogControls(int windowIndex, HWND dialog) {
   skinControlsBeforeToolbars(windowIndex, dialog);
   skinDialogStatics(windowIndex, dialog, 6, 1);
-  skinToolbars(windowIndex, dialog);
+  installToolbarSkins(windowIndex, dialog);
 }
 
 }  // namespace skin

@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "draw/drawing.h"
-#include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
-#include "skin/core/arrow_pictures.h"
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/paint_helpers.h"
+#include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/window_helpers.h"
 
@@ -63,6 +62,11 @@ WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
 
+ArrowGlyph scrollArrow(ScrollDirection direction, bool first) {
+  if (direction == ScrollDirection::vertical) return first ? ArrowGlyph::scrollUp : ArrowGlyph::scrollDown;
+  return first ? ArrowGlyph::scrollLeft : ArrowGlyph::scrollRight;
+}
+
 // The painter is written once, across and along the bar: for a vertical bar "across"
 // is x and "along" is y, for a horizontal one the other way round.
 struct BarSpace {
@@ -102,9 +106,9 @@ void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarS
   const float innerStart = first ? 2.0f : static_cast<float>(bar.length - 15);
   outline(g, space.roundedRect(2, innerStart, d - 5, 12, 3), toArgb(white, 150));
 
-  const Arrow which = space.vertical ? (first ? Arrow::up : Arrow::down) : (first ? Arrow::left : Arrow::right);
-  const LayerPicture& arrow = arrowPicture(which);
-  if (arrow.argb.empty()) return;
+  const LayerPicture& arrow = arrowPicture(scrollArrow(direction, first));
+  const draw::DrawingBitmap picture = libraryBitmapOf(arrow);
+  if (!picture) return;
   const float pictureWidth = static_cast<float>(arrow.width);
   const float pictureHeight = static_cast<float>(arrow.height);
   const float pictureAcross = space.vertical ? pictureWidth : pictureHeight;
@@ -113,7 +117,7 @@ void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarS
   const float along = first ? static_cast<float>(static_cast<int>((15 - pictureAlong) / 2 + 2))
                             : static_cast<float>(static_cast<int>(bar.length - 15 + (15 - pictureAlong) / 2));
   const draw::PointF at = space.point(across, along);
-  drawArrow(g, which, at.x, at.y);
+  g.drawImage(picture, at.x, at.y);
 }
 
 void paintThumb(draw::DrawingSurface& g, const BarSpace& space, const BarState& bar, bool hot, COLORREF accent) {

@@ -3,13 +3,14 @@
 #include <windowsx.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
+#include "skin/controls/child_messages.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_messages.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/drawing_primitives.h"
@@ -130,7 +131,7 @@ LRESULT onEraseBackground(const WindowMessage& m) {
   SetBkMode(dc, TRANSPARENT);
   // While a render is due, the last picture stands in rather than a blank client area.
   if (r.frameDirty && !r.sizing && r.windowImage && !r.shown && !r.erased) {
-    restoreFromWindowImage(m.window, false, true, dc);
+    restoreFromWindowImage(m.window, props::controlKeys, true, dc);
     r.erased = true;
   }
   return 1;
@@ -343,42 +344,23 @@ LRESULT onSetText(const WindowMessage& m) {
   return passOn(m);
 }
 
-LRESULT onDrawItem(const WindowMessage& m) {
-  if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) dispatchOwnerDraw(m.index, *item);
-  return passOn(m);
-}
-
 LRESULT onNotify(const WindowMessage& m) {
-  const auto* header = reinterpret_cast<const NMHDR*>(m.lParam);
-  if (header && (header->code == TVN_ITEMEXPANDINGA || header->code == TVN_ITEMEXPANDEDA))
-    InvalidateRect(header->hwndFrom, nullptr, TRUE);
+  onChildNotify(m.lParam);
   return passOn(m);
 }
-
-bool translucentControlsOn() { return theme().skinControls && theme().translucentControls; }
 
 LRESULT onCommand(const WindowMessage& m) {
-  const HWND control = reinterpret_cast<HWND>(m.lParam);
-  if (control && translucentControlsOn()) repaintAfterNotification(control, HIWORD(m.wParam));
+  onChildCommand(m.wParam, m.lParam);
   return passOn(m);
 }
 
 LRESULT onControlColour(const WindowMessage& m) {
-  if (!translucentControlsOn()) return passOn(m);
-  const HDC dc = reinterpret_cast<HDC>(m.wParam);
-  const HWND control = reinterpret_cast<HWND>(m.lParam);
-  switch (m.message) {
-    case WM_CTLCOLOREDIT:
-      if (isWindowOfClass(GetParent(control), "ComboBox")) return passOn(m);
-      return answerWithTranslucentBrush(dc, control);
-    case WM_CTLCOLORSTATIC:
-      return answerWithTranslucentBrush(dc, control);
-    case WM_CTLCOLORLISTBOX:
-      if (!isWindowOfClass(control, "ListBox") || isOwnerDrawnListBox(control)) return passOn(m);
-      return answerWithNullBrush(dc, control);
-    case WM_CTLCOLORBTN:
-      return answerWithNullBrush(dc, control);
-  }
+  if (const std::optional<LRESULT> answer = answerChildColour(m.message, m.wParam, m.lParam)) return *answer;
+  return passOn(m);
+}
+
+LRESULT onDrawItem(const WindowMessage& m) {
+  if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) dispatchOwnerDraw(m.index, *item);
   return passOn(m);
 }
 
