@@ -97,7 +97,8 @@ void paintCheckBoxIndicator(draw::DrawingSurface& g, const IndicatorArea& a, con
   outline(g, rectanglePath(a.x + 4, a.c + 1, 9, 10), toArgb(white, 255));
 
   if (!look.checked) return;
-  const draw::DrawingBitmap mark = draw::DrawingBitmap::fromBytes(tintGlyph());
+  const LayerPicture tinted = tintedCheckMark();
+  const draw::DrawingBitmap mark = libraryBitmapOf(tinted);
   if (!mark) return;
   const auto markWidth = static_cast<float>(mark.width());
   const auto markHeight = static_cast<float>(mark.height());
