@@ -165,7 +165,8 @@ void paintIndicatorLook(draw::DrawingSurface& g, const IndicatorLook& look) {
 
 void paintIndicatorButton(HWND button, UINT state, int kind) {
   const ButtonRecord* record = lookUpControl(button, &SkinnedWindowRecord::buttons).record;
-  if (!record || record->buttonKind != kind) return;
+  // A hidden button shows nothing, and must not show in the window's picture either.
+  if (!record || record->buttonKind != kind || !IsWindowVisible(button)) return;
   RECT client{};
   GetClientRect(button, &client);
   ControlCanvas canvas(button, client);

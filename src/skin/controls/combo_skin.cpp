@@ -228,7 +228,8 @@ LRESULT CALLBACK comboSkinProc(HWND combo, UINT message, WPARAM wParam, LPARAM l
 
 void paintComboBox(HWND combo, bool hot, std::optional<bool> focusedValue) {
   const ComboRecord* record = comboRecordOf(combo);
-  if (!record) return;
+  // A hidden combo box shows nothing, and must not show in the window's picture either.
+  if (!record || !IsWindowVisible(combo)) return;
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(&info));

@@ -212,6 +212,23 @@ TEST_F(ComboSkinTest, TranslucentControlsDecideWhetherTheEditFieldIsSkinned) {
   }
 }
 
+TEST_F(ComboSkinTest, HiddenControlsLeaveTheWindowsPictureAlone) {
+  // Changing a hidden control's state repaints nothing, least of all into windowImage.
+  const HWND list = addCombo(20, 20, CBS_DROPDOWNLIST);
+  const HWND box = form.add("BUTTON", 20, 80, 100, 20, BS_AUTOCHECKBOX);
+  form.install();
+  for (const HWND control : {list, box}) ShowWindow(control, SW_HIDE);
+  form.markImage(list);
+  form.markImage(box);
+
+  SendMessageA(list, CB_SETCURSEL, 1, 0);
+  SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+  paintComboBox(list, true);
+
+  EXPECT_TRUE(form.stillMarked(list, 5, 5));
+  EXPECT_TRUE(form.stillMarked(box, 8, 10));
+}
+
 TEST_F(ComboSkinTest, InstallingTwiceLeavesOneRecordAndOneSubclassingEach) {
   const HWND dropDown = addCombo(20, 20, CBS_DROPDOWN);
   const HWND simple = addCombo(180, 20, CBS_SIMPLE);
