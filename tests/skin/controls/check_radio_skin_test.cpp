@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "draw/gdi_handles.h"
+
 #include "skin/controls/button_skin.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/control_properties.h"
@@ -237,6 +239,25 @@ TEST_F(CheckRadioSkinTest, PlatformPaintsAreCoveredAtOnce) {
     EnableWindow(button, FALSE);
     EXPECT_TRUE(screenShowsImage(button)) << "disabled";
   }
+}
+
+TEST_F(CheckRadioSkinTest, AThousandHoversLeakNothing) {
+  const HWND box = addButton(20, 20, BS_AUTOCHECKBOX, "记住");
+  const HWND radio = addButton(20, 50, BS_AUTORADIOBUTTON, "短链");
+  form.install();
+  SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(radio, BM_SETCHECK, BST_CHECKED, 0);
+  form.settle();
+  const int gdiObjects = draw::liveGdiObjectCount();
+  const int drawingObjects = draw::liveDrawingObjectCount();
+  for (int i = 0; i < 1000; ++i) {
+    const HWND button = i % 2 ? radio : box;
+    SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+  }
+  form.settle();
+  EXPECT_EQ(draw::liveGdiObjectCount(), gdiObjects);
+  EXPECT_EQ(draw::liveDrawingObjectCount(), drawingObjects);
 }
 
 }  // namespace
