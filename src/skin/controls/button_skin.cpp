@@ -169,19 +169,39 @@ LRESULT onMove(const ButtonMessage& m) {
   return forward(m);
 }
 
+bool paintsItself(const ButtonRecord& record) { return record.buttonKind != pushButtonKind; }
+
+// Check boxes and radio buttons paint themselves with the skin after a message that
+// may have changed what they show.
+void repaintIndicator(const ButtonMessage& m) {
+  if (m.record.buttonKind == radioButtonKind) paintRadioButton(m.button, 1);
+  else if (m.record.buttonKind == checkBoxKind) paintCheckBox(m.button, 0);
+}
+
+// The platform draws a check box or radio button straight onto the screen, not through
+// WM_PAINT, when its focus, enabled state, text or pushed state changes: the skin
+// paints over that at once.
+LRESULT forwardThenRepaint(const ButtonMessage& m) {
+  const LRESULT result = forward(m);
+  repaintIndicator(m);
+  return result;
+}
+
 LRESULT onFocus(const ButtonMessage& m) {
   trackFocus(m.message, m.record.focused);
-  return forward(m);
+  return paintsItself(m.record) ? forwardThenRepaint(m) : forward(m);
 }
 
 LRESULT onSetText(const ButtonMessage& m) {
   const auto* text = reinterpret_cast<const char*>(m.lParam);
   m.record.caption = text ? text : "";
-  return forward(m);
+  return paintsItself(m.record) ? forwardThenRepaint(m) : forward(m);
 }
 
+LRESULT onEnable(const ButtonMessage& m) { return paintsItself(m.record) ? forwardThenRepaint(m) : forward(m); }
+
 LRESULT onPaint(const ButtonMessage& m) {
-  if (m.record.buttonKind == pushButtonKind) return forward(m);  // the platform raises WM_DRAWITEM
+  if (!paintsItself(m.record)) return forward(m);  // the platform raises WM_DRAWITEM
   {
     const draw::PaintDC paint = draw::PaintDC::begin(m.button);
     if (m.record.buttonKind == checkBoxKind) paintCheckBox(m.button, 0);
@@ -199,24 +219,16 @@ LRESULT onEraseBackground(const ButtonMessage& m) {
 // A message that may change the check state: check boxes and radio buttons repaint
 // after the platform has handled it.
 LRESULT onCheckChange(const ButtonMessage& m) {
-  switch (m.record.buttonKind) {
-    case radioButtonKind:
-      forward(m);
-      paintRadioButton(m.button, 1);
-      return DefWindowProcA(m.button, m.message, m.wParam, m.lParam);
-    case checkBoxKind:
-      forward(m);
-      paintCheckBox(m.button, 0);
-      return DefWindowProcA(m.button, m.message, m.wParam, m.lParam);
-    default:
-      return forward(m);
-  }
+  if (!paintsItself(m.record)) return forward(m);
+  forward(m);
+  repaintIndicator(m);
+  return DefWindowProcA(m.button, m.message, m.wParam, m.lParam);
 }
 
 LRESULT onSetState(const ButtonMessage& m) {
   // Held down and dragged off, the button keeps its pressed look until release.
   if (m.wParam == 0 && m.record.pressed) return 0;
-  return forward(m);
+  return paintsItself(m.record) ? forwardThenRepaint(m) : forward(m);
 }
 
 LRESULT onKeyDown(const ButtonMessage& m) {
@@ -285,6 +297,7 @@ LRESULT CALLBACK buttonSkinProc(HWND button, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
     case WM_KILLFOCUS: return onFocus(m);
     case WM_SETTEXT: return onSetText(m);
+    case WM_ENABLE: return onEnable(m);
     case WM_PAINT: return onPaint(m);
     case WM_ERASEBKGND: return onEraseBackground(m);
     case WM_WINDOWPOSCHANGING: notifyPositionChanging(button); return forward(m);

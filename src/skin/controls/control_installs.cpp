@@ -7,10 +7,6 @@ namespace skin {
 
 // Kinds whose skins are not written yet take nothing and paint nothing: each moves to
 // its own skin's file when that skin is written.
-void skinComboBoxes(int, HWND) {}
-void paintCheckBox(HWND, UINT) {}
-void paintRadioButton(HWND, UINT) {}
-void skinCheckAndRadioButtons(int, HWND) {}
 void installTrackBarSkins(int, HWND) {}
 void installProgressSkins(int, HWND) {}
 void installListSkins(int, HWND) {}

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "draw/gdi_handles.h"
+#include "skin/controls/combo_skin.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installs.h"
 #include "skin/controls/frame_ring.h"

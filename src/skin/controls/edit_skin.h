@@ -26,8 +26,10 @@ int registerEdit(SkinnedWindowRecord& window, HWND edit, EditOverlays overlays);
 // registerEdit with overlays for every "Edit" child of container; nothing when control
 // skins are off.
 void skinEditBoxes(int windowIndex, HWND container);
-// The combo boxes of container, and the edit inside each; from the combo box skin.
-void skinComboBoxes(int windowIndex, HWND container);
+// Registers and sub-classes one edit box of the window at windowIndex, with overlays
+// over the scroll bars its style has or without any (the edit field of a combo box);
+// returns its record's index, 0 when it was not registered (already there, skins off).
+int registerEdit(int windowIndex, HWND edit, bool withOverlays);
 
 LRESULT CALLBACK editSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 

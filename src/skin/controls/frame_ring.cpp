@@ -46,6 +46,11 @@ void commitRing(HWND control, ControlCanvas& canvas, const std::vector<RECT>& be
 
 }  // namespace
 
+void blendFrameStrokes(HDC canvas, SIZE window, std::span<const FrameStroke> strokes) {
+  for (const FrameStroke& stroke : strokes)
+    for (const RECT& bar : strokeBars(window, stroke.inset)) blendColour(canvas, bar, stroke.colour, stroke.alpha);
+}
+
 void paintFrameRing(HWND control, std::span<const FrameStroke> strokes, int veilAlpha, std::span<const RECT> spared) {
   const SIZE size = windowSize(control);
   const RECT client = clientRectInWindow(control);
@@ -56,8 +61,7 @@ void paintFrameRing(HWND control, std::span<const FrameStroke> strokes, int veil
   // pixels, which the drawing library would do for many times the cost.
   const HDC pixels = canvas.dc();
   for (const RECT& strip : ringStrips(size, client)) blendColour(pixels, strip, white, veilAlpha);
-  for (const FrameStroke& stroke : strokes)
-    for (const RECT& bar : strokeBars(size, stroke.inset)) blendColour(pixels, bar, stroke.colour, stroke.alpha);
+  blendFrameStrokes(pixels, size, strokes);
 
   std::vector<RECT> besideTheFrame{client};
   besideTheFrame.insert(besideTheFrame.end(), spared.begin(), spared.end());

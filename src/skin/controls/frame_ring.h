@@ -16,6 +16,9 @@ struct FrameStroke {
   int inset;
 };
 
+// Blends the strokes, in order, into the pixels of a canvas of the control's window size.
+void blendFrameStrokes(HDC canvas, SIZE window, std::span<const FrameStroke> strokes);
+
 // Paints the ring of control: white at veilAlpha over the ring, then the strokes in
 // order. Neither the client area, which is the control's own, nor the areas in spared
 // (window coordinates, such as scroll-bar overlays lying in the ring) are touched.

@@ -107,12 +107,8 @@ void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarS
   outline(g, space.roundedRect(2, innerStart, d - 5, 12, 3), toArgb(white, 150));
 
   const LayerPicture& arrow = arrowPicture(scrollArrow(direction, first));
-  draw::DrawingBitmap picture;
-  // The library only reads the kept pixels: drawing an image never writes into it.
-  auto* pixels = reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(arrow.argb.data()));
-  if (arrow.argb.empty() ||
-      !picture.createFromScan0(arrow.width, arrow.height, arrow.width * 4, draw::pixelFormat32bppArgb, pixels))
-    return;
+  const draw::DrawingBitmap picture = libraryBitmapOf(arrow);
+  if (!picture) return;
   const float pictureWidth = static_cast<float>(arrow.width);
   const float pictureHeight = static_cast<float>(arrow.height);
   const float pictureAcross = space.vertical ? pictureWidth : pictureHeight;

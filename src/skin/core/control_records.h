@@ -47,6 +47,7 @@ struct EditRecord {
 struct ComboRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
+  bool focused = false;
 };
 
 // Statics of skinned dialogs.

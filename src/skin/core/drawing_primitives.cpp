@@ -6,6 +6,7 @@
 #include "skin/core/control_geometry.h"
 #include "skin/core/offscreen_image.h"
 #include "skin/core/paint_helpers.h"
+#include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
 
 namespace skin {
@@ -105,28 +106,31 @@ void drawGlowText(draw::DrawingSurface& graphics, std::string_view text, float x
   graphics.drawString(text, font, ink, {x + 1, y + 1, fw, fh}, format);
 }
 
-std::vector<std::uint8_t> tintGlyph() {
-  draw::DrawingBitmap glyph = draw::DrawingBitmap::fromBytes(draw::loadResourceBytes("CHECK_MARK_PNG"));
-  if (!glyph) return {};
+LayerPicture tintedCheckMark() {
+  // The glyph is decoded once; only the tint is made afresh.
+  static ResourcePictureCache glyphs;
+  LayerPicture mark = glyphs.picture("CHECK_MARK_PNG");
   const COLORREF tint = theme().themeColour & 0xFFFFFF;
-  const int width = static_cast<int>(glyph.width());
-  const int height = static_cast<int>(glyph.height());
-  for (int i = 0; i < width; ++i) {
-    for (int j = 0; j < height; ++j) {
-      const draw::Argb pixel = glyph.getPixel(i, j);
-      const int a = static_cast<int>(pixel >> 24);
-      const int r = static_cast<int>((pixel >> 16) & 0xFF);
-      const int g = static_cast<int>((pixel >> 8) & 0xFF);
-      const int b = static_cast<int>(pixel & 0xFF);
-      // The white ground, and whatever is fully transparent, stays as it is.
-      if (RGB(r, g, b) == 0xFFFFFF || a == 0) continue;
-      // Ink coverage: black is the whole stroke, lighter pixels are its soft edge.
-      const int gray = (r + g + b) / 3;
-      const int coverage = (255 - gray) * a / 255;
-      glyph.setPixel(i, j, toArgb(tint, coverage));
-    }
+  for (std::uint32_t& pixel : mark.argb) {
+    const int a = static_cast<int>(pixel >> 24);
+    const int r = static_cast<int>((pixel >> 16) & 0xFF);
+    const int g = static_cast<int>((pixel >> 8) & 0xFF);
+    const int b = static_cast<int>(pixel & 0xFF);
+    // The white ground, and whatever is fully transparent, stays as it is.
+    if (RGB(r, g, b) == 0xFFFFFF || a == 0) continue;
+    // Ink coverage: black is the whole stroke, lighter pixels are its soft edge.
+    const int gray = (r + g + b) / 3;
+    const int coverage = (255 - gray) * a / 255;
+    pixel = toArgb(tint, coverage);
   }
-  return glyph.saveToBytes(draw::pngFormat);
+  return mark;
+}
+
+std::vector<std::uint8_t> tintGlyph() {
+  const LayerPicture mark = tintedCheckMark();
+  const draw::DrawingBitmap bitmap = libraryBitmapOf(mark);
+  if (!bitmap) return {};
+  return bitmap.saveToBytes(draw::pngFormat);
 }
 
 draw::OwnedBitmap makeTranslucentBackground(HWND control) {

@@ -10,6 +10,7 @@
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
+#include "skin/core/paint_helpers.h"
 
 namespace skin {
 
@@ -51,6 +52,8 @@ void drawGlowText(draw::DrawingSurface& graphics, std::string_view text, float x
 
 // The built-in check mark recoloured with the theme colour, as PNG bytes.
 std::vector<std::uint8_t> tintGlyph();
+// The same picture as plain pixels, without the round trip through PNG.
+LayerPicture tintedCheckMark();
 
 // The control's client area as it looks behind its text with translucent controls:
 // the window background under a white veil of the theme's controlAlpha.

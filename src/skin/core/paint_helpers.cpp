@@ -133,14 +133,20 @@ LayerPicture drawLayer(int width, int height, const std::function<void(draw::Dra
   return picture;
 }
 
+draw::DrawingBitmap libraryBitmapOf(const LayerPicture& picture) {
+  draw::DrawingBitmap bitmap;
+  if (picture.argb.empty()) return bitmap;
+  auto* argb = const_cast<BYTE*>(reinterpret_cast<const BYTE*>(picture.argb.data()));
+  bitmap.createFromScan0(picture.width, picture.height, picture.width * 4, draw::pixelFormat32bppArgb, argb);
+  return bitmap;
+}
+
 void layOver(HDC dc, const LayerPicture& picture, int x, int y) {
   if (picture.argb.empty()) return;
   const DibPixels pixels = dibPixelsOf(dc);
   if (!pixels) {
-    draw::DrawingBitmap bitmap;
-    auto* argb = const_cast<BYTE*>(reinterpret_cast<const BYTE*>(picture.argb.data()));
-    if (!bitmap.createFromScan0(picture.width, picture.height, picture.width * 4, draw::pixelFormat32bppArgb, argb))
-      return;
+    const draw::DrawingBitmap bitmap = libraryBitmapOf(picture);
+    if (!bitmap) return;
     draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(dc);
     surface.drawImage(bitmap, static_cast<float>(x), static_cast<float>(y));
     return;

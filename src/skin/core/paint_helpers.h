@@ -53,6 +53,10 @@ struct LayerPicture {
 // The picture of what `draw` draws on a surface over a transparent width x height
 // area; empty when the library cannot draw.
 LayerPicture drawLayer(int width, int height, const std::function<void(draw::DrawingSurface&)>& draw);
+// A drawing-library bitmap over the picture's own pixels, for drawing it with the
+// library; empty when the picture is. The library only reads them: drawing an image
+// never writes into it. The picture must outlive the bitmap.
+draw::DrawingBitmap libraryBitmapOf(const LayerPicture& picture);
 // Lays the picture over the pixels of dc at (x, y), as the library draws an image;
 // straight into the pixels as blendColour does.
 void layOver(HDC dc, const LayerPicture& picture, int x = 0, int y = 0);
