@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Draws every picture the tool embeds: the program icon, the title-bar glyphs, the
-message-box close glyph, the check mark, the scroll-bar arrows and the background.
+message-box close glyph, the check mark, the scroll-bar arrows, the small filled
+triangles of the up-down control and the background.
 
 All artwork is drawn here from geometry; nothing is copied. Run it with Debian's
 python3-pil and python3-numpy:  /usr/bin/python3 assets/make_assets.py
@@ -132,6 +133,21 @@ def arrow(direction):
     }[direction]
 
 
+def triangle(direction):
+    """A black filled triangle: 7 x 4 pointing up or down (rows of 1, 3, 5 and 7 pixels),
+    4 x 7 pointing left or right (columns of those heights); the rest fully transparent."""
+    up = Image.new("RGBA", (7, 4), (0, 0, 0, 0))
+    for y in range(4):
+        for x in range(3 - y, 4 + y):
+            up.putpixel((x, y), (0, 0, 0, 255))
+    return {
+        "up": up,
+        "down": up.transpose(Image.FLIP_TOP_BOTTOM),
+        "left": up.transpose(Image.ROTATE_90),
+        "right": up.transpose(Image.ROTATE_270),
+    }[direction]
+
+
 def background():
     """640 x 480 abstract picture: a deep-to-sky blue field, soft light ribbons and bokeh."""
     w, h = 640, 480
@@ -216,6 +232,7 @@ def main():
     check_mark().save(out("check_mark.png"), optimize=True)
     for direction in ("up", "down", "left", "right"):
         arrow(direction).save(out("arrow_%s.png" % direction), optimize=True)
+        triangle(direction).save(out("triangle_%s.png" % direction), optimize=True)
     size, quality = save_jpeg_near(background(), out("background.jpg"), 27000)
     print("background.jpg: %d bytes at quality %d" % (size, quality))
     icon()

@@ -2,6 +2,10 @@
 
 #include "skin/controls/button_skin.h"
 #include "skin/controls/edit_skin.h"
+#include "skin/controls/header_skin.h"
+#include "skin/controls/progress_skin.h"
+#include "skin/controls/track_bar_skin.h"
+#include "skin/controls/up_down_skin.h"
 
 namespace skin {
 
@@ -11,11 +15,7 @@ void skinComboBoxes(int, HWND) {}
 void paintCheckBox(HWND, UINT) {}
 void paintRadioButton(HWND, UINT) {}
 void skinCheckAndRadioButtons(int, HWND) {}
-void skinTrackBars(int, HWND) {}
-void skinProgressBars(int, HWND) {}
 void skinListControls(int, HWND) {}
-void skinUpDownControls(int, HWND) {}
-void skinHeaders(int, HWND) {}
 void skinToolbars(int, HWND) {}
 
 namespace {
@@ -25,11 +25,11 @@ void skinControlsBeforeToolbars(int windowIndex, HWND container) {
   skinPushButtons(windowIndex, container);
   skinCheckAndRadioButtons(windowIndex, container);
   skinEditAndComboBoxes(windowIndex, container);
-  skinTrackBars(windowIndex, container);
-  skinProgressBars(windowIndex, container);
+  installTrackBarSkins(windowIndex, container);
+  installProgressSkins(windowIndex, container);
   skinListControls(windowIndex, container);
-  skinUpDownControls(windowIndex, container);
-  skinHeaders(windowIndex, container);
+  installUpDownSkins(windowIndex, container);
+  installHeaderSkins(windowIndex, container);
 }
 
 }  // namespace

@@ -9,11 +9,7 @@ namespace skin {
 void skinPushButtons(int windowIndex, HWND container);
 void skinCheckAndRadioButtons(int windowIndex, HWND container);
 void skinEditAndComboBoxes(int windowIndex, HWND container);
-void skinTrackBars(int windowIndex, HWND container);
-void skinProgressBars(int windowIndex, HWND container);
 void skinListControls(int windowIndex, HWND container);
-void skinUpDownControls(int windowIndex, HWND container);
-void skinHeaders(int windowIndex, HWND container);
 void skinToolbars(int windowIndex, HWND container);
 void skinDialogStatics(int windowIndex, HWND container, int extraWidth, int flag);
 

@@ -1,0 +1,313 @@
+#include "skin/controls/header_skin.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <vector>
+
+#include "draw/drawing.h"
+#include "draw/gdi_handles.h"
+#include "skin/controls/canvas.h"
+#include "skin/controls/control_framework.h"
+#include "skin/controls/drawing_primitives.h"
+#include "skin/controls/paint_helpers.h"
+#include "skin/controls/window_helpers.h"
+#include "skin/window/skin_theme.h"
+
+namespace skin {
+namespace {
+
+constexpr int hitBand = 5;  // pixels at both ends of an item that count as no item
+
+void fillHeaderRecord(HeaderRecord& record, HWND header) {
+  record.buttons = (GetWindowLongA(header, GWL_STYLE) & HDS_BUTTONS) != 0;
+  ControlFont font = controlFont(header);
+  record.fontFamily = std::move(font.family);
+  record.fontSize = font.size;
+  record.fontStyle = font.style;
+  record.imageList = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
+}
+
+std::vector<RECT> itemRects(HWND header) {
+  const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+  std::vector<RECT> rects(count > 0 ? static_cast<size_t>(count) : 0);
+  for (int i = 0; i < count; ++i) SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rects[i]));
+  return rects;
+}
+
+struct HeaderItem {
+  std::string text;
+  int format = 0;
+  int image = 0;
+};
+
+HeaderItem readItem(HWND header, int index) {
+  char text[260] = {};
+  HDITEMA item{};
+  item.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_LPARAM | HDI_BITMAP | HDI_IMAGE;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  if (!SendMessageA(header, HDM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) return {};
+  return {text, item.fmt, item.iImage};
+}
+
+// The icon of an item, destroyed with its owner.
+class ItemIcon {
+ public:
+  ItemIcon(HIMAGELIST list, const HeaderItem& item) {
+    if (!list || !(item.format & HDF_IMAGE)) return;
+    icon_ = ImageList_GetIcon(list, item.image, ILD_TRANSPARENT);
+    if (icon_) ImageList_GetIconSize(list, &width_, &height_);
+  }
+  ~ItemIcon() {
+    if (icon_) DestroyIcon(icon_);
+  }
+  ItemIcon(const ItemIcon&) = delete;
+  ItemIcon& operator=(const ItemIcon&) = delete;
+
+  HICON get() const { return icon_; }
+  int width() const { return icon_ ? width_ : 0; }
+  int height() const { return icon_ ? height_ : 0; }
+
+ private:
+  HICON icon_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// The client right edge of the list view a header lies in; -1 for a header of its own.
+int listViewRight(HWND header) {
+  const HWND parent = GetParent(header);
+  if (!parent || !isWindowOfClass(parent, WC_LISTVIEWA)) return -1;
+  RECT client{};
+  GetClientRect(parent, &client);
+  return client.right;
+}
+
+// The item under the mouse is lit; while the left button is held the one lit before stays so.
+int shownHotItem(const HeaderRecord& record) { return record.pressed ? record.paintedHotItem : record.hotItem; }
+
+void paintItemGround(draw::DrawingSurface& g, const HeaderRecord& record, float x, float top, float paintWidth,
+                     float w, float h, int item) {
+  const SkinTheme& look = theme();
+  const COLORREF accent = look.themeColour;
+  const int groundAlpha = look.translucentControls ? look.controlAlpha : 255;
+  g.fillRectangle(draw::DrawingSolidBrush(toArgb(white, groundAlpha)), x, top, paintWidth, h);
+  const draw::PointF from{x, top};
+  const draw::PointF to{x, top + h};
+  const auto fillGradient = [&](float width, draw::Argb fromColour, draw::Argb toColour) {
+    g.fillRectangle(draw::DrawingLinearBrush(from, to, fromColour, toColour), x, top, width, h);
+  };
+  if (record.buttons) fillGradient(paintWidth, toArgb(white, 80), toArgb(accent, 120));
+  else fillGradient(paintWidth, toArgb(accent, 60), toArgb(accent, 10));
+  if (record.buttons && item == shownHotItem(record)) fillGradient(w, toArgb(accent, 60), toArgb(black, 30));
+  if (record.buttons && item == record.pressedItem) fillGradient(w, toArgb(black, 30), toArgb(white, 120));
+
+  const draw::DrawingLinearBrush dividerColours(from, to, toArgb(black, 60), toArgb(white, 50));
+  draw::DrawingPen divider;
+  divider.createFromBrush(dividerColours, 1);
+  g.drawLine(divider, x + w - 1, top, x + w - 1, top + h);
+}
+
+void paintItemText(draw::DrawingSurface& g, const HeaderRecord& record, const HeaderItem& item, float x, float top,
+                   float w, float h, int iconWidth) {
+  if (item.text.empty()) return;
+  const draw::DrawingFontFamily family = fontFamilyOrFallback(record.fontFamily);
+  const draw::DrawingFont font(family, static_cast<float>(record.fontSize), record.fontStyle, 0);
+  draw::DrawingStringFormat format;
+  format.create();
+  format.setTrimming(3);
+  const auto icon = static_cast<float>(iconWidth);
+  g.drawString(item.text, font, draw::DrawingSolidBrush(toArgb(black, 255)), {x + icon, top, w - icon, h}, format);
+}
+
+void paintHeaderOf(const HeaderRecord& record, HDC target) {
+  const HWND header = record.window;
+  RECT client{};
+  GetClientRect(header, &client);
+  ControlCanvas canvas(header, client);
+  if (!canvas) return;
+  draw::DrawingSurface& g = canvas.surface();
+  const std::vector<RECT> items = itemRects(header);
+  const int margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
+  const int listRight = listViewRight(header);
+
+  for (int i = 1; i <= static_cast<int>(items.size()); ++i) {
+    const RECT& r = items[i - 1];
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    int paintWidth = w;
+    // The last column's ground reaches the list view's right edge.
+    if (i == static_cast<int>(items.size()) && r.right < listRight) paintWidth = listRight - r.left;
+    const HeaderItem item = readItem(header, i - 1);
+    const ItemIcon icon(record.imageList, item);
+
+    const auto x = static_cast<float>(r.left);
+    const auto top = static_cast<float>(r.top);
+    g.setClipRect(x, top, static_cast<float>(paintWidth), static_cast<float>(h));
+    paintItemGround(g, record, x, top, static_cast<float>(paintWidth), static_cast<float>(w), static_cast<float>(h), i);
+
+    const int textWidth = measureTextWidth(item.text, record.fontFamily, record.fontSize, record.fontStyle);
+    const int start = headerTextStart(item.format, w, icon.width(), textWidth, margin);
+    if (icon.get()) {
+      g.resetClip();
+      canvas.finishDrawing();  // the icon goes onto the pixels the surface has drawn
+      DrawIconEx(canvas.dc(), r.left + start, r.top + (h - icon.height()) / 2, icon.get(), 0, 0, 0, nullptr,
+                 DI_NORMAL);
+      canvas.surface().setClipRect(x, top, static_cast<float>(paintWidth), static_cast<float>(h));
+    }
+    paintItemText(canvas.surface(), record, item, x + static_cast<float>(start), top,
+                  static_cast<float>(w - 2 * margin), static_cast<float>(h), icon.width());
+    canvas.surface().resetClip();
+  }
+
+  if (target) {
+    canvas.commit(target);
+  } else {
+    const draw::WindowDC dc = draw::WindowDC::client(header);
+    canvas.commit(dc.get());
+  }
+}
+
+// --- headerProc's handlers ---------------------------------------------------------
+
+struct HeaderMessage {
+  HWND header;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  HeaderRecord& record;
+};
+
+LRESULT forward(const HeaderMessage& m) { return forwardMessage(m.header, m.message, m.wParam, m.lParam); }
+
+int itemUnder(HWND header, LPARAM mousePos) { return headerItemAt(itemRects(header), GET_X_LPARAM(mousePos)); }
+
+LRESULT onMove(const HeaderMessage& m) {
+  paintHeaderOf(m.record, nullptr);
+  return forward(m);
+}
+
+LRESULT onPaint(const HeaderMessage& m) {
+  {
+    const draw::PaintDC paint = draw::PaintDC::begin(m.header);
+    paintHeaderOf(m.record, nullptr);
+  }
+  return DefWindowProcA(m.header, m.message, m.wParam, m.lParam);
+}
+
+LRESULT onEraseBackground(const HeaderMessage& m) {
+  SetBkMode(reinterpret_cast<HDC>(m.wParam), TRANSPARENT);
+  return 1;
+}
+
+LRESULT onMouseMove(const HeaderMessage& m) {
+  // Asks for WM_MOUSELEAVE and makes this header the window's hot control.
+  hoverNeedsHotPaint(m.header, headerHotKind);
+  HeaderRecord& record = m.record;
+  record.hot = true;
+  record.hotItem = itemUnder(m.header, m.lParam);
+  if (record.hotItem >= 1 && record.hotItem != record.paintedHotItem && !record.pressed) {
+    paintHeaderOf(record, nullptr);
+    record.paintedHotItem = record.hotItem;
+  } else if (record.hotItem == 0) {
+    // Off every item: the lit one, if any, goes back to normal.
+    const bool litBefore = record.paintedHotItem != 0;
+    record.paintedHotItem = 0;
+    record.hot = false;
+    if (litBefore) paintHeaderOf(record, nullptr);
+  }
+  markHotPainted(m.header, headerHotKind);
+  return forward(m);
+}
+
+LRESULT onMouseLeave(const HeaderMessage& m) {
+  clearLastHot(m.header);
+  m.record.paintedHotItem = 0;
+  m.record.hotItem = 0;
+  m.record.hot = false;
+  paintHeaderOf(m.record, nullptr);
+  return forward(m);
+}
+
+LRESULT onLeftDown(const HeaderMessage& m) {
+  m.record.pressed = true;
+  if (m.record.hotItem >= 1) m.record.pressedItem = m.record.hotItem;
+  return forward(m);
+}
+
+LRESULT onLeftUp(const HeaderMessage& m) {
+  m.record.pressed = false;
+  m.record.pressedItem = 0;
+  return forward(m);
+}
+
+}  // namespace
+
+int headerItemAt(std::span<const RECT> items, int x) {
+  for (size_t i = 0; i < items.size(); ++i)
+    if (items[i].left + hitBand <= x && x <= items[i].right - hitBand) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+int headerTextStart(int format, int w, int iconWidth, int textWidth, int margin) {
+  const bool fits = iconWidth + margin + textWidth < w;
+  if (format & HDF_RIGHT) return fits ? w - iconWidth - textWidth : margin;
+  if (format & HDF_CENTER) return fits ? (w - iconWidth - margin - textWidth) / 2 : margin;
+  return margin;
+}
+
+int measureTextWidth(std::string_view text, const std::string& family, int size, int style) {
+  const draw::MemoryDC dc = draw::MemoryDC::createCompatible();
+  const draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(dc.get());
+  const draw::DrawingFontFamily fontFamily = fontFamilyOrFallback(family);
+  const draw::DrawingFont font(fontFamily, static_cast<float>(size), style, 0);
+  const draw::DrawingStringFormat defaultFormat;
+  const draw::RectF box = surface.measureString(text, font, {}, defaultFormat);
+  return static_cast<int>(box.width) + 1;
+}
+
+void installHeaderSkins(int windowIndex, HWND container) {
+  const auto all = [](HWND) { return true; };
+  installControls(windowIndex, container, WC_HEADERA, &SkinnedWindowRecord::headers, headerProc, all,
+                  fillHeaderRecord);
+  // The header of each list view: its first header child.
+  const auto firstHeader = [](HWND header) {
+    return FindWindowExA(GetParent(header), nullptr, WC_HEADERA, nullptr) == header;
+  };
+  for (HWND listView = FindWindowExA(container, nullptr, WC_LISTVIEWA, nullptr); listView;
+       listView = FindWindowExA(container, listView, WC_LISTVIEWA, nullptr))
+    installControls(windowIndex, listView, WC_HEADERA, &SkinnedWindowRecord::headers, headerProc, firstHeader,
+                    fillHeaderRecord);
+}
+
+LRESULT CALLBACK headerProc(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {
+  const SkinnedControl<HeaderRecord> control = lookUpControl(header, &SkinnedWindowRecord::headers);
+  if (!control) return forwardMessage(header, message, wParam, lParam);
+  const HeaderMessage m{header, message, wParam, lParam, *control.record};
+  switch (message) {
+    case WM_MOVE: return onMove(m);
+    case WM_PAINT: return onPaint(m);
+    case WM_ERASEBKGND: return onEraseBackground(m);
+    // WM_NCDESTROY passes on: the image list is the application's, not the skin's.
+    case WM_MOUSEMOVE: return onMouseMove(m);
+    case WM_MOUSELEAVE: return onMouseLeave(m);
+    case WM_LBUTTONDOWN: return onLeftDown(m);
+    case WM_LBUTTONUP: return onLeftUp(m);
+    default: return forward(m);
+  }
+}
+
+int headerHitItem(int windowIndex, int recordIndex, LPARAM mousePos) {
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  const HeaderRecord* record = window ? window->headers.at(recordIndex) : nullptr;
+  return record && record->window ? itemUnder(record->window, mousePos) : 0;
+}
+
+void paintHeader(int windowIndex, int recordIndex, HDC dc) {
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  const HeaderRecord* record = window ? window->headers.at(recordIndex) : nullptr;
+  if (record && record->window) paintHeaderOf(*record, dc);
+}
+
+}  // namespace skin

@@ -1,0 +1,58 @@
+#include "skin/controls/control_installs.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "skin/controls/control_properties.h"
+#include "skin/controls/header_skin.h"
+#include "skin/controls/progress_skin.h"
+#include "skin/controls/track_bar_skin.h"
+#include "skin/controls/up_down_skin.h"
+#include "common_controls.h"
+#include "skinned_form.h"
+
+namespace skin::test {
+namespace {
+
+template <typename Record>
+int recordsOf(const ControlRegistry<Record>& registry, HWND control) {
+  int count = 0;
+  for (const Record& record : registry)
+    if (record.window == control) ++count;
+  return count;
+}
+
+TEST(ControlInstalls, InstallingTwiceSubclassesEachControlOnce) {
+  loadCommonControls();
+  SkinnedForm form;
+  const HWND trackBar = form.add(TRACKBAR_CLASSA, 10, 40, 150, 30);
+  const HWND progressBar = form.add(PROGRESS_CLASSA, 10, 80, 150, 20);
+  const HWND upDown = form.add(UPDOWN_CLASSA, 200, 40, 20, 30);
+  const HWND header = form.add(WC_HEADERA, 10, 120, 200, 24, HDS_BUTTONS);
+  form.install();
+  skinChildControls(form.index(), form.window());
+
+  SkinnedWindowRecord& record = form.record();
+  EXPECT_EQ(recordsOf(record.trackBars, trackBar), 1);
+  EXPECT_EQ(recordsOf(record.progressBars, progressBar), 1);
+  EXPECT_EQ(recordsOf(record.upDowns, upDown), 1);
+  EXPECT_EQ(recordsOf(record.headers, header), 1);
+  const struct {
+    HWND control;
+    WNDPROC skin;
+  } kinds[] = {{trackBar, trackBarProc}, {progressBar, progressProc}, {upDown, upDownProc}, {header, headerProc}};
+  for (const auto& kind : kinds) {
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(kind.control, GWLP_WNDPROC)), kind.skin);
+    EXPECT_NE(props::previousProcedure(kind.control), kind.skin) << "the skin would forward to itself";
+  }
+  // Each message reaches the platform's procedure once and comes back.
+  SendMessageA(trackBar, TBM_SETPOS, TRUE, 3);
+  EXPECT_EQ(SendMessageA(trackBar, TBM_GETPOS, 0, 0), 3);
+  SendMessageA(progressBar, PBM_SETPOS, 30, 0);
+  EXPECT_EQ(SendMessageA(progressBar, PBM_GETPOS, 0, 0), 30);
+  form.settle();
+}
+
+}  // namespace
+}  // namespace skin::test
