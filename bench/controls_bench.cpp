@@ -21,7 +21,7 @@
 #include "skin/controls/button_skin.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/scroll_overlay.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/skin_theme.h"
 
 #include "bench_timing.h"
 

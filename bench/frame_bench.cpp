@@ -13,12 +13,15 @@
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
+#include "skin/core/offscreen_image.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
+#include "skin/window/caption_title.h"
+#include "skin/window/frame_background.h"
 #include "skin/window/frame_renderer.h"
-#include "skin/window/offscreen_image.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
 #include "skin/window/theme_pictures.h"
+#include "skin/window/title_button_painter.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
-#include "skin/controls/canvas.h"
+#include "skin/core/canvas.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
-#include "skin/window/skinned_window_record.h"
 #include "skin/window/theme_pictures.h"
 
 namespace app {

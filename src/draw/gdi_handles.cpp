@@ -186,4 +186,23 @@ HGDIOBJ ScopedSelectObject::release() {
   return previous;
 }
 
+BITMAPINFO topDownBitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+OwnedBitmap createDibSection(int width, int height, void** bits) {
+  BITMAPINFO info = topDownBitmapInfo(width, height);
+  void* pixels = nullptr;
+  OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (bits) *bits = pixels;
+  return bitmap;
+}
+
 }  // namespace draw

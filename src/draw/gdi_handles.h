@@ -173,4 +173,11 @@ class ScopedSelectObject {
   HGDIOBJ previous_ = nullptr;
 };
 
+
+// The header of a 32-bit top-down DIB of the given size.
+BITMAPINFO topDownBitmapInfo(int width, int height);
+
+// A 32-bit top-down DIB section of the given size, every pixel zero.
+OwnedBitmap createDibSection(int width, int height, void** bits = nullptr);
+
 }  // namespace draw

@@ -4,10 +4,10 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
 
 namespace app {
 namespace {

@@ -37,11 +37,10 @@
 #include <string>
 #include <utility>
 
-#include "skin/controls/control_properties.h"
-#include "skin/controls/control_records.h"
-#include "skin/controls/control_registry.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/control_lookup.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 
@@ -55,31 +54,6 @@ enum HotKind : int {
   upDownHotKind = 8,
   headerHotKind = 9,
 };
-
-// Selects one registry of a SkinnedWindowRecord, for example &SkinnedWindowRecord::buttons.
-template <typename Record>
-using RegistryOf = ControlRegistry<Record> SkinnedWindowRecord::*;
-
-// 1-based position of the first record of handle in that registry of the window at
-// windowIndex; 0 when there is none or the index names no window.
-template <typename Record>
-int findRecordIndex(int windowIndex, RegistryOf<Record> registry, HWND handle) {
-  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
-  return window ? (window->*registry).find(handle) : 0;
-}
-
-struct ControlFont {
-  std::string family = "宋体";
-  int size = 12;
-  int style = 0;  // the drawing layer's style flags: 1 bold, 2 italic, ...
-};
-
-// The family, size and style of the font the control answers to WM_GETFONT; ("宋体", 12, 0)
-// when it has none, 12 for a size of 0 and "宋体" for an empty family.
-ControlFont controlFont(HWND control);
-
-// The text of a window (GetWindowTextLengthA, GetWindowTextA).
-std::string windowText(HWND window);
 
 // Replaces the window procedure and keeps the one it replaced in "Hw_hProc".
 // Returns the replaced procedure.
@@ -122,33 +96,6 @@ void installControls(int windowIndex, HWND container, const char* windowClass, R
   installControls(
       windowIndex, container, windowClass, registry, procedure, [](HWND) { return true; },
       [](Record&, HWND) {});
-}
-
-// A replacement procedure's view of its control: the skinned window named by
-// "Hw_FuID" and the record named by "Hw_lbID" in the given registry. Both are null
-// when a property is stale (the window left the list, the index is out of range or
-// names another control's record).
-template <typename Record>
-struct SkinnedControl {
-  HWND handle = nullptr;
-  int windowIndex = 0;
-  int index = 0;
-  SkinnedWindowRecord* window = nullptr;
-  Record* record = nullptr;
-  explicit operator bool() const { return record != nullptr; }
-};
-
-template <typename Record>
-SkinnedControl<Record> lookUpControl(HWND handle, RegistryOf<Record> registry) {
-  SkinnedControl<Record> control;
-  control.handle = handle;
-  control.windowIndex = props::windowIndex(handle);
-  control.index = props::recordIndex(handle);
-  control.window = skinnedWindowAt(control.windowIndex);
-  if (control.window) control.record = (control.window->*registry).at(control.index);
-  if (control.record && control.record->window != handle) control.record = nullptr;  // a stale index
-  if (!control.record) control.window = nullptr;
-  return control;
 }
 
 // How hoverStart compares with what was last painted hot.
@@ -199,16 +146,5 @@ void paintNow(HWND control, Paint&& paint) {
   const draw::WindowDC dc = draw::WindowDC::client(control);
   if (dc) paint(dc.get());
 }
-
-// The index of the skinned window a window belongs to, as the painters read it:
-// "Kj_FuID" (toolbar family) when useToolbarKeys, else "Hw_FuID"; when that is 0,
-// "Hw_lbID", which the skinned window carries itself.
-int owningWindowIndex(HWND window, bool useToolbarKeys = false);
-
-// The container record of window in the container registry of the window at
-// windowIndex; null when it is not registered there.
-ContainerRecord* findContainer(int windowIndex, HWND window);
-// The same over every skinned window; owner, when given, receives the window's index.
-ContainerRecord* findRegisteredContainer(HWND window, int* ownerIndex = nullptr);
 
 }  // namespace skin

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "skin/controls/control_records.h"
+#include "skin/core/control_records.h"
 
 namespace skin {
 

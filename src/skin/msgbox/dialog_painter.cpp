@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "skin/controls/control_framework.h"
-#include "skin/controls/control_geometry.h"
-#include "skin/controls/control_properties.h"
-#include "skin/controls/drawing_primitives.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
+#include "skin/core/window_helpers.h"
 
 namespace skin {
 namespace {

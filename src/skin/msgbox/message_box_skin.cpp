@@ -13,14 +13,14 @@
 #include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
-#include "skin/controls/control_geometry.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skinned_window_record.h"
 #include "skin/msgbox/dialog_painter.h"
 #include "skin/msgbox/window_styles.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skinned_window_record.h"
 
 namespace skin {
 namespace {

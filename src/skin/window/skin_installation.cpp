@@ -4,8 +4,8 @@
 
 #include "draw/embedded_resources.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_properties.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
 #include "skin/window/theme_pictures.h"
 #include "skin/window/title_bar_geometry.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "draw/drawing.h"
-#include "skin/controls/drawing_primitives.h"
-#include "skin/controls/window_helpers.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
+#include "skin/core/window_helpers.h"
 #include "skin/window/frame_renderer.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
 
 namespace skin {
 namespace {

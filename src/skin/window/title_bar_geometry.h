@@ -8,7 +8,7 @@
 #include <optional>
 #include <span>
 
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 

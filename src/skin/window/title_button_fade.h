@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 

@@ -9,7 +9,7 @@
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 #include "skinned_form.h"
 
 namespace skin::test {

@@ -1,11 +1,12 @@
 #include "skin/controls/control_framework.h"
+#include "skin/core/window_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "draw/gdi_handles.h"
-#include "skinned_window_fixture.h"
+#include "skin/core/skinned_window_fixture.h"
 
 namespace skin {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
-#include "skin/controls/control_properties.h"
 #include "skin/controls/scroll_overlay.h"
-#include "skin/controls/window_helpers.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/window_helpers.h"
 #include "skinned_form.h"
 
 namespace skin::test {

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "draw/drawing.h"
-#include "skin/controls/control_geometry.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"
 

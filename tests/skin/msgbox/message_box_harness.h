@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/core/skinned_window_record.h"
 #include "skin/msgbox/message_box_skin.h"
-#include "skin/window/skinned_window_record.h"
 
 namespace skin::test {
 

@@ -8,13 +8,13 @@
 
 #include "draw/gdi_handles.h"
 #include "message_box_harness.h"
-#include "skin/controls/canvas.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/canvas.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skin_theme.h"
 #include "skin/msgbox/window_styles.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skin_theme.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"
 

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "draw/gdi_handles.h"
-#include "skin/controls/canvas.h"
 #include "skin/controls/control_installs.h"
-#include "skin/controls/control_properties.h"
-#include "skin/window/skin_theme.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/canvas.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 #include "support/test_windows.h"
 
 namespace skin {

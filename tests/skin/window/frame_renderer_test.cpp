@@ -1,4 +1,8 @@
+#include "skin/window/caption_title.h"
+#include "skin/window/frame_background.h"
 #include "skin/window/frame_renderer.h"
+#include "skin/window/status_bar_painter.h"
+#include "skin/window/title_button_painter.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +12,8 @@
 
 #include "draw/gdi_handles.h"
 #include "framed_window_fixture.h"
-#include "skin/controls/control_properties.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skin_theme.h"
 
 namespace skin {
 namespace {
@@ -89,7 +93,7 @@ TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) 
 
 TEST_F(FrameRendererTest, AnIconWithoutAlphaIsDrawnThroughItsMask) {
   // 17 x 17 of solid green whose mask leaves the left columns transparent.
-  draw::OwnedBitmap colour(createDibSection(17, 17));
+  draw::OwnedBitmap colour(draw::createDibSection(17, 17));
   {
     draw::MemoryDC dc = draw::MemoryDC::createCompatible();
     draw::ScopedSelectObject selected(dc.get(), colour.get());
@@ -309,7 +313,7 @@ TEST_F(FrameRendererTest, RenderingWithATargetClipsTheWindowAndInvalidatesItsSki
 
   // A given target receives the whole frame.
   draw::MemoryDC memory = draw::MemoryDC::createCompatible();
-  draw::OwnedBitmap bitmap(createDibSection(300, 120));
+  draw::OwnedBitmap bitmap(draw::createDibSection(300, 120));
   draw::ScopedSelectObject selected(memory.get(), bitmap.get());
   renderWindowFrame(framed.index(), memory.get());
   EXPECT_EQ(GetPixel(memory.get(), 60, 80), RGB(0x40, 0x40, 0x40));

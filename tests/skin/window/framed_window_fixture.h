@@ -14,8 +14,8 @@
 
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
-#include "skin/controls/control_properties.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skinned_window_record.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"
 

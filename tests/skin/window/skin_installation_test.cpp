@@ -8,7 +8,7 @@
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 #include "skin/window/theme_pictures.h"
 #include "skin_window_harness.h"
 #include "support/pixels.h"

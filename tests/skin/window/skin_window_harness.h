@@ -12,11 +12,12 @@
 #include <set>
 #include <vector>
 
+#include "skin/core/skin_theme.h"
+#include "skin/core/skinned_window_record.h"
 #include "skin/window/close_effect.h"
+#include "skin/window/memory_trim.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
-#include "skin/window/skinned_window_record.h"
 #include "support/test_windows.h"
 
 namespace skin::test {

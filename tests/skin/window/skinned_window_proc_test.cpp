@@ -9,7 +9,7 @@
 
 #include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 #include "skin_window_harness.h"
 #include "support/pixels.h"
 

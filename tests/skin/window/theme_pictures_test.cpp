@@ -8,8 +8,9 @@
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
 #include "framed_window_fixture.h"
+#include "skin/core/skin_theme.h"
+#include "skin/window/frame_background.h"
 #include "skin/window/frame_renderer.h"
-#include "skin/window/skin_theme.h"
 
 namespace skin {
 namespace {

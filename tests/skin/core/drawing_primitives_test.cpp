@@ -1,12 +1,12 @@
-#include "skin/controls/drawing_primitives.h"
+#include "skin/core/drawing_primitives.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "draw/embedded_resources.h"
-#include "skin/controls/canvas.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/canvas.h"
+#include "skin/core/skin_theme.h"
 #include "skinned_window_fixture.h"
 #include "support/pixels.h"
 

@@ -1,4 +1,4 @@
-#include "skin/controls/control_geometry.h"
+#include "skin/core/control_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,14 @@
-#include "skin/controls/window_helpers.h"
+#include "skin/core/window_helpers.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "skin/controls/control_framework.h"
-#include "skin/controls/control_geometry.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/control_lookup.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 namespace {
@@ -43,6 +45,14 @@ bool isExcludable(HWND child) {
 }
 
 }  // namespace
+
+std::string windowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+  return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
 
 HDC getClippedDC(HWND window, HDC dc) {
   if (!dc) dc = GetDC(window);

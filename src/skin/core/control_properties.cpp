@@ -1,4 +1,4 @@
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 
 #include <utility>
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "skin/controls/control_properties.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/control_properties.h"
+#include "skin/core/skinned_window_record.h"
 #include "support/test_windows.h"
 
 namespace skin::test {

@@ -1,6 +1,6 @@
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 
 namespace skin {
 namespace {

@@ -1,9 +1,9 @@
-#include "skin/controls/window_helpers.h"
+#include "skin/core/window_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include "draw/gdi_handles.h"
-#include "skin/window/offscreen_image.h"
+#include "skin/core/offscreen_image.h"
 #include "skinned_window_fixture.h"
 #include "support/pixels.h"
 
@@ -18,7 +18,7 @@ struct Surface {
   draw::MemoryDC dc = draw::MemoryDC::createCompatible();
   draw::OwnedBitmap bitmap;
   draw::ScopedSelectObject selected;
-  Surface(int width, int height) : bitmap(createDibSection(width, height)), selected(dc.get(), bitmap.get()) {}
+  Surface(int width, int height) : bitmap(draw::createDibSection(width, height)), selected(dc.get(), bitmap.get()) {}
   void paintWhite(int width, int height) { PatBlt(dc.get(), 0, 0, width, height, WHITENESS); }
   bool excluded(int x, int y) { return rgbAt(dc.get(), x, y) == 0; }
 };

@@ -1,11 +1,11 @@
-#include "skin/controls/canvas.h"
+#include "skin/core/canvas.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "draw/gdi_handles.h"
-#include "skin/controls/drawing_primitives.h"
+#include "skin/core/drawing_primitives.h"
 #include "skinned_window_fixture.h"
 #include "support/pixels.h"
 
@@ -172,7 +172,7 @@ TEST_F(CanvasTest, PainterObjectDrawsIntoTheWindowImageAndTheTarget) {
   const HWND control = skinned.child("STATIC", 50, 20, 60, 30);
   props::setWindowIndex(control, skinned.index());
   const draw::MemoryDC target = draw::MemoryDC::createCompatible();
-  const draw::OwnedBitmap targetBitmap = createDibSection(60, 30);
+  const draw::OwnedBitmap targetBitmap = draw::createDibSection(60, 30);
   const draw::ScopedSelectObject selected(target.get(), targetBitmap.get());
   {
     ControlCanvas canvas(control, {0, 0, 60, 30});

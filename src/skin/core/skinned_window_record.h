@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "draw/tool_tip_helper.h"
-#include "skin/controls/control_records.h"
-#include "skin/controls/control_registry.h"
-#include "skin/window/frame_cache.h"
-#include "skin/window/offscreen_image.h"
+#include "skin/core/control_records.h"
+#include "skin/core/control_registry.h"
+#include "skin/core/frame_cache.h"
+#include "skin/core/offscreen_image.h"
 
 namespace skin {
 

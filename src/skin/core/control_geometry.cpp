@@ -1,6 +1,6 @@
-#include "skin/controls/control_geometry.h"
+#include "skin/core/control_geometry.h"
 
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 namespace {

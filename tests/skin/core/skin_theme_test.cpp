@@ -1,4 +1,4 @@
-#include "skin/window/skin_theme.h"
+#include "skin/core/skin_theme.h"
 
 #include <gtest/gtest.h>
 

@@ -44,10 +44,4 @@ class OffscreenImage {
   int height_ = 0;
 };
 
-// The header of a 32-bit top-down DIB of the given size.
-BITMAPINFO topDownBitmapInfo(int width, int height);
-
-// A 32-bit top-down DIB section of the given size, every pixel zero.
-draw::OwnedBitmap createDibSection(int width, int height, void** bits = nullptr);
-
 }  // namespace skin

@@ -1,8 +1,8 @@
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/skinned_window_record.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/control_properties.h"
+#include "skin/core/control_properties.h"
 
 namespace skin {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/controls/paint_helpers.h"
+#include "skin/core/paint_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
-#include "skin/controls/drawing_primitives.h"
-#include "skin/window/offscreen_image.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/offscreen_image.h"
 
 namespace skin {
 namespace {
@@ -22,7 +22,7 @@ constexpr int height = 24;
 // a pattern that differs in every channel.
 class Picture {
  public:
-  Picture() : dc_(draw::MemoryDC::createCompatible()), dib_(createDibSection(width, height, &bits_)) {
+  Picture() : dc_(draw::MemoryDC::createCompatible()), dib_(draw::createDibSection(width, height, &bits_)) {
     selected_ = draw::ScopedSelectObject(dc_.get(), dib_.get());
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x)

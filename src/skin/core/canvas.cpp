@@ -1,15 +1,15 @@
-#include "skin/controls/canvas.h"
+#include "skin/core/canvas.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <optional>
 
 #include "draw/gdi_handles.h"
-#include "skin/controls/control_framework.h"
-#include "skin/controls/control_geometry.h"
-#include "skin/controls/drawing_primitives.h"
-#include "skin/window/offscreen_image.h"
-#include "skin/window/skinned_window_record.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/control_lookup.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/offscreen_image.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 namespace {
@@ -145,7 +145,7 @@ HDC makeControlCanvas(HWND control, const RECT& rect) {
 
   std::optional<CanvasEntry> entry = takeKeptCanvas(width, height);
   if (!entry) {
-    draw::OwnedBitmap dib = createDibSection(width, height);
+    draw::OwnedBitmap dib = draw::createDibSection(width, height);
     draw::MemoryDC dc = draw::MemoryDC::createCompatible();
     if (!dib || !dc) return nullptr;
     const HGDIOBJ previous = SelectObject(dc.get(), dib.get());

@@ -1,31 +1,12 @@
-#include "skin/window/offscreen_image.h"
+#include "skin/core/offscreen_image.h"
 
 namespace skin {
-
-BITMAPINFO topDownBitmapInfo(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
-draw::OwnedBitmap createDibSection(int width, int height, void** bits) {
-  BITMAPINFO info = topDownBitmapInfo(width, height);
-  void* pixels = nullptr;
-  draw::OwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-  if (bits) *bits = pixels;
-  return bitmap;
-}
 
 bool OffscreenImage::resize(int width, int height) {
   if (!dc_) dc_ = draw::MemoryDC::createCompatible();
   if (!dc_) return false;
   void* bits = nullptr;
-  draw::OwnedBitmap fresh = createDibSection(width > 0 ? width : 1, height > 0 ? height : 1, &bits);
+  draw::OwnedBitmap fresh = draw::createDibSection(width > 0 ? width : 1, height > 0 ? height : 1, &bits);
   if (!fresh) return false;
   if (!selection_) {
     selection_ = draw::ScopedSelectObject(dc_.get(), fresh.get());

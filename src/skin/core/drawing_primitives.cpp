@@ -1,12 +1,12 @@
-#include "skin/controls/drawing_primitives.h"
+#include "skin/core/drawing_primitives.h"
 
 #include <algorithm>
 
 #include "draw/embedded_resources.h"
-#include "skin/controls/control_geometry.h"
-#include "skin/controls/paint_helpers.h"
-#include "skin/window/offscreen_image.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/offscreen_image.h"
+#include "skin/core/paint_helpers.h"
+#include "skin/core/skin_theme.h"
 
 namespace skin {
 
@@ -131,7 +131,7 @@ std::vector<std::uint8_t> tintGlyph() {
 
 draw::OwnedBitmap makeTranslucentBackground(HWND control) {
   const RECT area = clientRectInWindow(control);
-  draw::OwnedBitmap background = createDibSection(area.right - area.left, area.bottom - area.top);
+  draw::OwnedBitmap background = draw::createDibSection(area.right - area.left, area.bottom - area.top);
   if (!paintTranslucentBackground(control, background.get())) return {};
   return background;
 }

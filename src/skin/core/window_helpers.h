@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace skin {
+
+// The text of a window (GetWindowTextLengthA, GetWindowTextA).
+std::string windowText(HWND window);
 
 // dc (or GetDC(window)) with every visible, not WS_EX_TRANSPARENT child excluded,
 // cut to the size recorded for the window. The caller releases it.

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "draw/drawing.h"
-#include "skin/window/offscreen_image.h"
+#include "skin/core/offscreen_image.h"
 
 namespace skin {
 

@@ -1,0 +1,12 @@
+#pragma once
+// The parts of a skinned window's status bar.
+
+#include "draw/drawing.h"
+
+namespace skin {
+
+// One status-bar part (1-based); without a surface it draws into backgroundImage and
+// copies the part to the window.
+void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface = nullptr);
+
+}  // namespace skin
