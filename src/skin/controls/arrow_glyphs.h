@@ -4,7 +4,7 @@
 // the rest of the paint, and plain memory outlives the drawing library.
 
 #include "draw/drawing.h"
-#include "skin/controls/paint_helpers.h"
+#include "skin/core/paint_helpers.h"
 
 namespace skin {
 

@@ -7,12 +7,12 @@
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
-#include "skin/controls/canvas.h"
 #include "skin/controls/control_framework.h"
-#include "skin/controls/drawing_primitives.h"
-#include "skin/controls/paint_helpers.h"
-#include "skin/controls/window_helpers.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/canvas.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/paint_helpers.h"
+#include "skin/core/skin_theme.h"
+#include "skin/core/window_helpers.h"
 
 namespace skin {
 namespace {

@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "draw/gdi_handles.h"
-#include "skin/controls/canvas.h"
 #include "skin/controls/control_framework.h"
-#include "skin/controls/control_geometry.h"
-#include "skin/controls/drawing_primitives.h"
-#include "skin/controls/paint_helpers.h"
-#include "skin/window/skin_theme.h"
+#include "skin/core/canvas.h"
+#include "skin/core/control_geometry.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/paint_helpers.h"
+#include "skin/core/skin_theme.h"
 
 namespace skin {
 namespace {

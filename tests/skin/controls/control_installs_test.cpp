@@ -4,12 +4,12 @@
 
 #include <commctrl.h>
 
-#include "skin/controls/control_properties.h"
+#include "common_controls.h"
 #include "skin/controls/header_skin.h"
 #include "skin/controls/progress_skin.h"
 #include "skin/controls/track_bar_skin.h"
 #include "skin/controls/up_down_skin.h"
-#include "common_controls.h"
+#include "skin/core/control_properties.h"
 #include "skinned_form.h"
 
 namespace skin::test {

@@ -6,10 +6,10 @@
 
 #include <string>
 
+#include "common_controls.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
-#include "skin/controls/control_properties.h"
-#include "common_controls.h"
+#include "skin/core/control_properties.h"
 #include "skinned_form.h"
 
 namespace skin::test {

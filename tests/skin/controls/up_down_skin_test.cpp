@@ -4,8 +4,8 @@
 
 #include <commctrl.h>
 
-#include "skin/controls/control_properties.h"
 #include "common_controls.h"
+#include "skin/core/control_properties.h"
 #include "skinned_form.h"
 
 namespace skin::test {
