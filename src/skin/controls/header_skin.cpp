@@ -114,8 +114,10 @@ void paintItemText(draw::DrawingSurface& g, const HeaderRecord& record, const He
   if (item.text.empty()) return;
   const draw::DrawingFontFamily family = fontFamilyOrFallback(record.fontFamily);
   const draw::DrawingFont font(family, static_cast<float>(record.fontSize), record.fontStyle, 0);
+  // One line, cut with an ellipsis: a wrapped second line would show half of itself
+  // below the first.
   draw::DrawingStringFormat format;
-  format.create();
+  format.create(0x1000);
   format.setTrimming(3);
   const auto icon = static_cast<float>(iconWidth);
   g.drawString(item.text, font, draw::DrawingSolidBrush(toArgb(black, 255)), {x + icon, top, w - icon, h}, format);

@@ -142,6 +142,20 @@ TEST_F(HeaderSkinTest, HighlightStaysWhileTheButtonIsHeld) {
   SendMessageA(header, WM_LBUTTONUP, 0, pointParam(inSecondItem.x, inSecondItem.y));
 }
 
+TEST_F(HeaderSkinTest, TextThatDoesNotFitStaysOnItsLine) {
+  const HWND header = form.add(WC_HEADERA, 10, 40, 200, 44, HDS_HORZ);
+  addItem(header, "Right aligned words", 80, HDF_RIGHT);
+  form.install();
+  // Dark ink only in the upper half: no second line below the first.
+  int inkAbove = 0;
+  int inkBelow = 0;
+  for (int y = 2; y < 42; ++y)
+    for (int x = 2; x < 76; ++x)
+      if (form.imagePixel(header, x, y).g < 90) ++(y < 22 ? inkAbove : inkBelow);
+  EXPECT_GT(inkAbove, 20);
+  EXPECT_EQ(inkBelow, 0);
+}
+
 TEST_F(HeaderSkinTest, ItemTextsUseTheHeadersOwnFont) {
   const HWND withFont = addHeader(40, 0);
   const HWND withoutFont = addHeader(80, 0);
