@@ -87,40 +87,64 @@ int listViewRight(HWND header) {
 // The item under the mouse is lit; while the left button is held the one lit before stays so.
 int shownHotItem(const HeaderRecord& record) { return record.pressed ? record.paintedHotItem : record.hotItem; }
 
-void paintItemGround(draw::DrawingSurface& g, const HeaderRecord& record, float x, float top, float paintWidth,
-                     float w, float h, int item) {
-  const SkinTheme& look = theme();
-  const COLORREF accent = look.themeColour;
-  const int groundAlpha = look.translucentControls ? look.controlAlpha : 255;
-  g.fillRectangle(draw::DrawingSolidBrush(toArgb(white, groundAlpha)), x, top, paintWidth, h);
-  const draw::PointF from{x, top};
-  const draw::PointF to{x, top + h};
+// Everything an item's picture (without its icon) depends on.
+struct ItemLook {
+  int w, h, paintWidth;
+  bool buttons, hot, pressed;
+  COLORREF accent;
+  int groundAlpha;
+  std::string text;
+  int textStart, iconWidth, margin;
+  std::string fontFamily;
+  int fontSize, fontStyle;
+  bool operator==(const ItemLook&) const = default;
+};
+
+void paintItemLook(draw::DrawingSurface& g, const ItemLook& look) {
+  const auto w = static_cast<float>(look.w);
+  const auto h = static_cast<float>(look.h);
+  const auto paintWidth = static_cast<float>(look.paintWidth);
+  g.fillRectangle(draw::DrawingSolidBrush(toArgb(white, look.groundAlpha)), 0, 0, paintWidth, h);
+  const draw::PointF from{0, 0};
+  const draw::PointF to{0, h};
   const auto fillGradient = [&](float width, draw::Argb fromColour, draw::Argb toColour) {
-    g.fillRectangle(draw::DrawingLinearBrush(from, to, fromColour, toColour), x, top, width, h);
+    g.fillRectangle(draw::DrawingLinearBrush(from, to, fromColour, toColour), 0, 0, width, h);
   };
-  if (record.buttons) fillGradient(paintWidth, toArgb(white, 80), toArgb(accent, 120));
-  else fillGradient(paintWidth, toArgb(accent, 60), toArgb(accent, 10));
-  if (record.buttons && item == shownHotItem(record)) fillGradient(w, toArgb(accent, 60), toArgb(black, 30));
-  if (record.buttons && item == record.pressedItem) fillGradient(w, toArgb(black, 30), toArgb(white, 120));
+  if (look.buttons) fillGradient(paintWidth, toArgb(white, 80), toArgb(look.accent, 120));
+  else fillGradient(paintWidth, toArgb(look.accent, 60), toArgb(look.accent, 10));
+  if (look.hot) fillGradient(w, toArgb(look.accent, 60), toArgb(black, 30));
+  if (look.pressed) fillGradient(w, toArgb(black, 30), toArgb(white, 120));
 
   const draw::DrawingLinearBrush dividerColours(from, to, toArgb(black, 60), toArgb(white, 50));
   draw::DrawingPen divider;
   divider.createFromBrush(dividerColours, 1);
-  g.drawLine(divider, x + w - 1, top, x + w - 1, top + h);
-}
+  g.drawLine(divider, w - 1, 0, w - 1, h);
 
-void paintItemText(draw::DrawingSurface& g, const HeaderRecord& record, const HeaderItem& item, float x, float top,
-                   float w, float h, int iconWidth) {
-  if (item.text.empty()) return;
-  const draw::DrawingFontFamily family = fontFamilyOrFallback(record.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(record.fontSize), record.fontStyle, 0);
+  if (look.text.empty()) return;
+  const draw::DrawingFontFamily family = fontFamilyOrFallback(look.fontFamily);
+  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, 0);
   // One line, cut with an ellipsis: a wrapped second line would show half of itself
   // below the first.
   draw::DrawingStringFormat format;
   format.create(0x1000);
   format.setTrimming(3);
-  const auto icon = static_cast<float>(iconWidth);
-  g.drawString(item.text, font, draw::DrawingSolidBrush(toArgb(black, 255)), {x + icon, top, w - icon, h}, format);
+  const auto x = static_cast<float>(look.textStart + look.iconWidth);
+  const auto width = static_cast<float>(look.w - look.iconWidth - 2 * look.margin);
+  g.drawString(look.text, font, draw::DrawingSolidBrush(toArgb(black, 255)), {x, 0, width, h}, format);
+}
+
+// Measuring costs a drawing surface and a font: the widths of the last few texts are kept.
+int keptTextWidth(const std::string& text, const std::string& family, int size, int style) {
+  struct Measured {
+    std::string text, family;
+    int size, style, width;
+  };
+  static std::vector<Measured> kept;
+  for (const Measured& m : kept)
+    if (m.text == text && m.family == family && m.size == size && m.style == style) return m.width;
+  if (kept.size() == 64) kept.erase(kept.begin());
+  kept.push_back({text, family, size, style, measureTextWidth(text, family, size, style)});
+  return kept.back().width;
 }
 
 void paintHeaderOf(const HeaderRecord& record, HDC target) {
@@ -129,10 +153,12 @@ void paintHeaderOf(const HeaderRecord& record, HDC target) {
   GetClientRect(header, &client);
   ControlCanvas canvas(header, client);
   if (!canvas) return;
-  draw::DrawingSurface& g = canvas.surface();
   const std::vector<RECT> items = itemRects(header);
   const int margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
   const int listRight = listViewRight(header);
+  const SkinTheme& look = theme();
+  const int groundAlpha = look.translucentControls ? look.controlAlpha : 255;
+  static LayerMemo<ItemLook> itemLooks;
 
   for (int i = 1; i <= static_cast<int>(items.size()); ++i) {
     const RECT& r = items[i - 1];
@@ -143,24 +169,29 @@ void paintHeaderOf(const HeaderRecord& record, HDC target) {
     if (i == static_cast<int>(items.size()) && r.right < listRight) paintWidth = listRight - r.left;
     const HeaderItem item = readItem(header, i - 1);
     const ItemIcon icon(record.imageList, item);
-
-    const auto x = static_cast<float>(r.left);
-    const auto top = static_cast<float>(r.top);
-    g.setClipRect(x, top, static_cast<float>(paintWidth), static_cast<float>(h));
-    paintItemGround(g, record, x, top, static_cast<float>(paintWidth), static_cast<float>(w), static_cast<float>(h), i);
-
-    const int textWidth = measureTextWidth(item.text, record.fontFamily, record.fontSize, record.fontStyle);
+    const int textWidth = keptTextWidth(item.text, record.fontFamily, record.fontSize, record.fontStyle);
     const int start = headerTextStart(item.format, w, icon.width(), textWidth, margin);
-    if (icon.get()) {
-      g.resetClip();
-      canvas.finishDrawing();  // the icon goes onto the pixels the surface has drawn
+    const ItemLook itemLook{w,
+                            h,
+                            paintWidth,
+                            record.buttons,
+                            record.buttons && i == shownHotItem(record),
+                            record.buttons && i == record.pressedItem,
+                            look.themeColour,
+                            groundAlpha,
+                            item.text,
+                            start,
+                            icon.width(),
+                            margin,
+                            record.fontFamily,
+                            record.fontSize,
+                            record.fontStyle};
+    layOver(canvas.dc(),
+            itemLooks.picture(itemLook, paintWidth, h, [&](draw::DrawingSurface& g) { paintItemLook(g, itemLook); }),
+            r.left, r.top);
+    if (icon.get())
       DrawIconEx(canvas.dc(), r.left + start, r.top + (h - icon.height()) / 2, icon.get(), 0, 0, 0, nullptr,
                  DI_NORMAL);
-      canvas.surface().setClipRect(x, top, static_cast<float>(paintWidth), static_cast<float>(h));
-    }
-    paintItemText(canvas.surface(), record, item, x + static_cast<float>(start), top,
-                  static_cast<float>(w - 2 * margin), static_cast<float>(h), icon.width());
-    canvas.surface().resetClip();
   }
 
   if (target) {

@@ -19,6 +19,12 @@ void fillProgressRecord(ProgressRecord& record, HWND progressBar) {
   record.vertical = (GetWindowLongA(progressBar, GWL_STYLE) & PBS_VERTICAL) != 0;
 }
 
+struct GroundLook {
+  int w, h;
+  bool vertical;
+  bool operator==(const GroundLook&) const = default;
+};
+
 void paintProgressBarOf(const ProgressRecord& record, HDC target) {
   const HWND progressBar = record.window;
   const SIZE size = windowSize(progressBar);
@@ -26,12 +32,15 @@ void paintProgressBarOf(const ProgressRecord& record, HDC target) {
   if (!canvas) return;
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
-  draw::DrawingSurface& g = canvas.surface();
-
-  outline(g, roundedRectPath(0, 0, w - 1, h - 1, 5), toArgb(black, 50));
-  const draw::PointF groundEnd = record.vertical ? draw::PointF{w - 1, 0} : draw::PointF{0, h - 1};
-  fillWithGradient(g, roundedRectPath(1, 1, w - 2, h - 2, 1), {0, 0}, groundEnd, toArgb(white, 160),
-                   toArgb(black, 30));
+  // Frame and ground depend on the size only: drawn once, then laid over the background.
+  static LayerMemo<GroundLook> grounds;
+  const GroundLook look{size.cx, size.cy, record.vertical};
+  layOver(canvas.dc(), grounds.picture(look, size.cx, size.cy, [&](draw::DrawingSurface& g) {
+    outline(g, roundedRectPath(0, 0, w - 1, h - 1, 5), toArgb(black, 50));
+    const draw::PointF groundEnd = record.vertical ? draw::PointF{w - 1, 0} : draw::PointF{0, h - 1};
+    fillWithGradient(g, roundedRectPath(1, 1, w - 2, h - 2, 1), {0, 0}, groundEnd, toArgb(white, 160),
+                     toArgb(black, 30));
+  }));
 
   PBRANGE range{};
   SendMessageA(progressBar, PBM_GETRANGE, 0, reinterpret_cast<LPARAM>(&range));
@@ -43,6 +52,7 @@ void paintProgressBarOf(const ProgressRecord& record, HDC target) {
   const auto barHeight = static_cast<float>(bar.bottom - bar.top);
   // Too short a bar has no inside to show.
   if (barWidth > 3 && barHeight > 3) {
+    draw::DrawingSurface& g = canvas.surface();
     const draw::DrawingPath shape = roundedRectPath(x + 1, y + 1, barWidth - 3, barHeight - 3, 3);
     const draw::PointF barEnd = record.vertical ? draw::PointF{w - 1, y} : draw::PointF{0, h - 1};
     fillWithGradient(g, shape, {0, y}, barEnd, toArgb(white, 90), toArgb(theme().themeColour, 255));

@@ -46,6 +46,12 @@ TrackBarState readTrackBarState(const TrackBarRecord& record) {
   return state;
 }
 
+struct PanelLook {
+  int w, h;
+  bool vertical;
+  bool operator==(const PanelLook&) const = default;
+};
+
 bool hasArea(const draw::RectF& r) { return r.width > 0 && r.height > 0; }
 
 void paintThumb(draw::DrawingSurface& g, const draw::RectF& thumb) {
@@ -71,13 +77,17 @@ void paintTrackBarOf(const TrackBarRecord& record) {
   const TrackBarState state = readTrackBarState(record);
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
-  draw::DrawingSurface& g = canvas.surface();
-
   if (theme().trackBarOption) {
-    outline(g, roundedRectPath(0, 0, w - 1, h - 1, 5), toArgb(black, 30));
-    const draw::PointF end = record.vertical ? draw::PointF{w - 1, 0} : draw::PointF{0, h - 1};
-    fillWithGradient(g, roundedRectPath(1, 1, w - 2, h - 2, 3), {0, 0}, end, toArgb(white, 160), toArgb(black, 30));
+    // The panel depends on the size only: drawn once, then laid over the background.
+    static LayerMemo<PanelLook> panels;
+    const PanelLook look{size.cx, size.cy, record.vertical};
+    layOver(canvas.dc(), panels.picture(look, size.cx, size.cy, [&](draw::DrawingSurface& g) {
+      outline(g, roundedRectPath(0, 0, w - 1, h - 1, 5), toArgb(black, 30));
+      const draw::PointF end = record.vertical ? draw::PointF{w - 1, 0} : draw::PointF{0, h - 1};
+      fillWithGradient(g, roundedRectPath(1, 1, w - 2, h - 2, 3), {0, 0}, end, toArgb(white, 160), toArgb(black, 30));
+    }));
   }
+  draw::DrawingSurface& g = canvas.surface();
 
   const TrackBarShapes shapes = trackBarShapes(state);
   if (hasArea(shapes.channel)) {
