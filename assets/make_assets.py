@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws every picture the tool embeds: the program icon, the title-bar glyphs, the
-message-box close glyph, the check mark, the scroll-bar arrows, the small filled
-triangles of the up-down control and the background.
+message-box close glyph, the check mark, the scroll-bar arrows, the filled triangles of
+the drop buttons and up-down controls, and the background.
 
 All artwork is drawn here from geometry; nothing is copied. Run it with Debian's
 python3-pil and python3-numpy:  /usr/bin/python3 assets/make_assets.py
@@ -134,8 +134,8 @@ def arrow(direction):
 
 
 def triangle(direction):
-    """A black filled triangle: 7 x 4 pointing up or down (rows of 1, 3, 5 and 7 pixels),
-    4 x 7 pointing left or right (columns of those heights); the rest fully transparent."""
+    """A black filled triangle: 7 x 4 pointing up or down (rows of 1, 3, 5 and 7 opaque
+    pixels, centred), 4 x 7 pointing left or right (columns of the same lengths)."""
     up = Image.new("RGBA", (7, 4), (0, 0, 0, 0))
     for y in range(4):
         for x in range(3 - y, 4 + y):

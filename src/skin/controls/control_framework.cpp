@@ -4,26 +4,28 @@
 
 namespace skin {
 
-WNDPROC subclassControl(HWND control, WNDPROC procedure) {
+WNDPROC subclassControl(HWND control, WNDPROC procedure, const props::KeyFamily& keys) {
   const auto previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-  props::setPreviousProcedure(control, previous);
+  props::setPreviousProcedure(control, previous, keys);
   return previous;
 }
 
-LRESULT forwardMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  const WNDPROC previous = props::previousProcedure(handle);
+LRESULT forwardMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam, const props::KeyFamily& keys) {
+  const WNDPROC previous = props::previousProcedure(handle, keys);
   if (!previous) return DefWindowProcA(handle, message, wParam, lParam);
   return CallWindowProcA(previous, handle, message, wParam, lParam);
 }
 
 bool hoverNeedsHotPaint(HWND control, int hotKind, HoverRule rule) {
-  TRACKMOUSEEVENT track{};
-  track.cbSize = sizeof track;
-  track.dwFlags = TME_LEAVE;
-  track.hwndTrack = control;
-  track.dwHoverTime = 0;
-  TrackMouseEvent(&track);
+  if (rule.trackFlags) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = rule.trackFlags;
+    track.hwndTrack = control;
+    track.dwHoverTime = 0;
+    TrackMouseEvent(&track);
+  }
 
   SkinnedWindowRecord* window = recordOfControl(control);
   if (!window) return false;

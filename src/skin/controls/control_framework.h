@@ -30,6 +30,10 @@
 //     return forwardMessage(handle, message, wParam, lParam);
 //   }
 //
+// A control found another way (a grandchild such as a combo box's edit field) is
+// registered alone with registerControl. The toolbar family passes props::toolbarKeys
+// to registerControl, lookUpControl and forwardMessage, which use "Hw_" keys otherwise.
+//
 // Everything here runs on the user-interface thread and reports failure by return value.
 
 #include <windows.h>
@@ -55,37 +59,54 @@ enum HotKind : int {
   headerHotKind = 9,
 };
 
-// Replaces the window procedure and keeps the one it replaced in "Hw_hProc".
-// Returns the replaced procedure.
-WNDPROC subclassControl(HWND control, WNDPROC procedure);
+// Replaces the window procedure and keeps the one it replaced in the family's
+// "..._hProc" property. Returns the replaced procedure.
+WNDPROC subclassControl(HWND control, WNDPROC procedure, const props::KeyFamily& keys = props::controlKeys);
 
-// CallWindowProcA with the procedure kept in "Hw_hProc"; DefWindowProcA when there is none.
-LRESULT forwardMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+// CallWindowProcA with the procedure kept in the family's "..._hProc"; DefWindowProcA
+// when there is none.
+LRESULT forwardMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam,
+                       const props::KeyFamily& keys = props::controlKeys);
+
+// Registers one control of the skinned window, whatever its parent: a skin may
+// register a grandchild (a combo box's edit field and list, a list view's header) as
+// well as a direct child. Takes the registry's initial empty record or appends one,
+// sets the record's window, lets fill(record, control) add the kind's fields,
+// sub-classes the control with procedure (previousProc and "..._hProc"), and sets the
+// family's "..._lbID" to the record's index and "..._FuID" to the window's index.
+// A control the registry already holds keeps its record and its one sub-classing.
+// Returns the record's index; 0, with nothing done, when the window record is not in
+// skinnedWindows or control is null.
+template <typename Record, typename Fill>
+int registerControl(SkinnedWindowRecord& window, RegistryOf<Record> registry, HWND control, WNDPROC procedure,
+                    Fill&& fill, const props::KeyFamily& keys = props::controlKeys) {
+  const int windowIndex = indexOfRecord(window);
+  if (!windowIndex || !control) return 0;
+  ControlRegistry<Record>& controls = window.*registry;
+  if (const int known = controls.find(control)) return known;
+  const int index = controls.takeSlot();
+  Record& record = *controls.at(index);
+  record.window = control;
+  fill(record, control);
+  record.previousProc = subclassControl(control, procedure, keys);
+  props::setRecordIndex(control, index, keys);
+  props::setWindowIndex(control, windowIndex, keys);
+  return index;
+}
 
 // The install steps every kind shares. Does nothing when control skins are off or
-// windowIndex names no window. Otherwise, for each direct child of container of the
-// window class (FindWindowExA, case-insensitive): skips it when accept(child) is false
-// or the registry already holds it; takes the registry's initial empty record or
-// appends one; sets the record's window; lets fill(record, child) add the kind's
-// fields; sub-classes the child with procedure (previousProc and "Hw_hProc"); sets
-// "Hw_lbID" to the record's index and "Hw_FuID" to windowIndex.
+// windowIndex names no window. Otherwise registers (registerControl) each direct child
+// of container of the window class (FindWindowExA, case-insensitive) that
+// accept(child) takes; a child already registered is skipped.
 template <typename Record, typename Accept, typename Fill>
 void installControls(int windowIndex, HWND container, const char* windowClass, RegistryOf<Record> registry,
                      WNDPROC procedure, Accept&& accept, Fill&& fill) {
   if (!theme().skinControls) return;
   SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
   if (!window || !container) return;
-  ControlRegistry<Record>& controls = window->*registry;
   for (HWND child = FindWindowExA(container, nullptr, windowClass, nullptr); child;
        child = FindWindowExA(container, child, windowClass, nullptr)) {
-    if (!accept(child) || controls.find(child)) continue;
-    const int index = controls.takeSlot();
-    Record& record = *controls.at(index);
-    record.window = child;
-    fill(record, child);
-    record.previousProc = subclassControl(child, procedure);
-    props::setRecordIndex(child, index);
-    props::setWindowIndex(child, windowIndex);
+    if (accept(child)) registerControl(*window, registry, child, procedure, fill);
   }
 }
 
@@ -102,11 +123,13 @@ void installControls(int windowIndex, HWND container, const char* windowClass, R
 struct HoverRule {
   bool compareParent = false;      // edit boxes: a control of another parent repaints too
   bool needsOwnIndex = false;      // combo boxes, list-like controls: a changed index counts only from 1
+  DWORD trackFlags = TME_LEAVE;    // what TrackMouseEvent asks for; 0 asks for nothing
 };
 
-// The hover bookkeeping of WM_MOUSEMOVE without the painting: asks for WM_MOUSELEAVE,
-// sets hotIndex to the control's "Hw_lbID", and returns whether the control must be
-// painted hot now (another control, kind or parent was painted hot last).
+// The hover bookkeeping of WM_MOUSEMOVE without the painting: asks for the rule's
+// mouse tracking (WM_MOUSELEAVE unless told otherwise), sets hotIndex to the control's
+// "Hw_lbID", and returns whether the control must be painted hot now (another
+// control, kind or parent was painted hot last).
 bool hoverNeedsHotPaint(HWND control, int hotKind, HoverRule rule = {});
 // Records the control as the one last painted hot.
 void markHotPainted(HWND control, int hotKind, HoverRule rule = {});

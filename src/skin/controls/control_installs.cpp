@@ -15,8 +15,8 @@ void skinComboBoxes(int, HWND) {}
 void paintCheckBox(HWND, UINT) {}
 void paintRadioButton(HWND, UINT) {}
 void skinCheckAndRadioButtons(int, HWND) {}
-void skinListControls(int, HWND) {}
-void skinToolbars(int, HWND) {}
+void installListSkins(int, HWND) {}
+void installToolbarSkins(int, HWND) {}
 
 namespace {
 
@@ -27,7 +27,7 @@ void skinControlsBeforeToolbars(int windowIndex, HWND container) {
   skinEditAndComboBoxes(windowIndex, container);
   installTrackBarSkins(windowIndex, container);
   installProgressSkins(windowIndex, container);
-  skinListControls(windowIndex, container);
+  installListSkins(windowIndex, container);
   installUpDownSkins(windowIndex, container);
   installHeaderSkins(windowIndex, container);
 }
@@ -36,13 +36,13 @@ void skinControlsBeforeToolbars(int windowIndex, HWND container) {
 
 void skinChildControls(int windowIndex, HWND container) {
   skinControlsBeforeToolbars(windowIndex, container);
-  skinToolbars(windowIndex, container);
+  installToolbarSkins(windowIndex, container);
 }
 
 void skinDialogControls(int windowIndex, HWND dialog) {
   skinControlsBeforeToolbars(windowIndex, dialog);
   skinDialogStatics(windowIndex, dialog, 6, 1);
-  skinToolbars(windowIndex, dialog);
+  installToolbarSkins(windowIndex, dialog);
 }
 
 }  // namespace skin

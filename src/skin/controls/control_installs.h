@@ -9,8 +9,8 @@ namespace skin {
 void skinPushButtons(int windowIndex, HWND container);
 void skinCheckAndRadioButtons(int windowIndex, HWND container);
 void skinEditAndComboBoxes(int windowIndex, HWND container);
-void skinListControls(int windowIndex, HWND container);
-void skinToolbars(int windowIndex, HWND container);
+void installListSkins(int windowIndex, HWND container);
+void installToolbarSkins(int windowIndex, HWND container);
 void skinDialogStatics(int windowIndex, HWND container, int extraWidth, int flag);
 
 // Push buttons, check and radio buttons, edits and combo boxes, track bars, progress

@@ -1,11 +1,11 @@
 #include "skin/controls/edit_skin.h"
 
-#include <array>
 #include <vector>
 
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installs.h"
+#include "skin/controls/frame_ring.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
@@ -27,13 +27,16 @@ bool hasScrollStyle(HWND edit) { return (styleOf(edit) & scrollStyles) != 0; }
 bool translucent() { return theme().translucentControls; }
 void invalidateWhole(HWND edit) { InvalidateRect(edit, nullptr, TRUE); }
 
-void fillEditRecord(EditRecord& record, HWND edit) {
-  const LONG style = styleOf(edit);
-  const bool visible = (style & WS_VISIBLE) != 0;
+void fillEditRecord(EditRecord& record, HWND edit, EditOverlays overlays) {
   record.verticalParts = {};
   record.horizontalParts = {};
-  if (style & WS_VSCROLL) record.verticalOverlay = createScrollOverlay(edit, ScrollDirection::vertical, visible);
-  if (style & WS_HSCROLL) record.horizontalOverlay = createScrollOverlay(edit, ScrollDirection::horizontal, visible);
+  if (overlays == EditOverlays::forScrollStyles) {
+    const LONG style = styleOf(edit);
+    const bool visible = (style & WS_VISIBLE) != 0;
+    if (style & WS_VSCROLL) record.verticalOverlay = createScrollOverlay(edit, ScrollDirection::vertical, visible);
+    if (style & WS_HSCROLL)
+      record.horizontalOverlay = createScrollOverlay(edit, ScrollDirection::horizontal, visible);
+  }
   props::setTextColour(edit, 0);
 }
 
@@ -51,16 +54,10 @@ void retireOverlays(const EditRecord& record) {
   }
 }
 
-// The window rectangle less the client area, as four strips that do not overlap.
-std::array<RECT, 4> ringStrips(SIZE window, const RECT& client) {
-  return {RECT{0, 0, window.cx, client.top}, RECT{0, client.bottom, window.cx, window.cy},
-          RECT{0, client.top, client.left, client.bottom}, RECT{client.right, client.top, window.cx, client.bottom}};
-}
-
-// What the frame must leave alone, in the edit's window coordinates: the client area,
-// which is the text's own, and the overlays lying over the scroll bars in the ring.
-std::vector<RECT> areasBesideTheFrame(HWND edit, const EditRecord& record, const RECT& clientInWindow) {
-  std::vector<RECT> areas{clientInWindow};
+// The overlays lying over the scroll bars in the ring, in the edit's window
+// coordinates: the frame leaves them alone.
+std::vector<RECT> overlaysInTheRing(HWND edit, const EditRecord& record) {
+  std::vector<RECT> areas;
   RECT frame{};
   GetWindowRect(edit, &frame);
   for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
@@ -73,44 +70,12 @@ std::vector<RECT> areasBesideTheFrame(HWND edit, const EditRecord& record, const
   return areas;
 }
 
-void excludeAreas(HDC dc, const std::vector<RECT>& areas, POINT offset = {}) {
-  for (const RECT& area : areas)
-    ExcludeClipRect(dc, area.left + offset.x, area.top + offset.y, area.right + offset.x, area.bottom + offset.y);
-}
-
-// Only the frame ring goes into windowImage. Clipping the rest out does what a
-// key-coloured client part and a colour-keyed copy would, at a fraction of the cost.
-void commitRing(HWND edit, ControlCanvas& canvas, const std::vector<RECT>& besideTheFrame) {
-  SkinnedWindowRecord* owner = skinnedWindowAt(owningWindowIndex(edit));
-  if (!owner || !owner->windowImage) return;
-  const RECT place = rectInSkinnedWindow(edit);
-  excludeAreas(owner->windowImage.dc(), besideTheFrame, {place.left, place.top});
-  canvas.commit(nullptr, false, true);  // resets the clip when done
-}
-
-// One 1-pixel rectangle outline of the frame, `inset` pixels in from the window's edge.
-struct FrameStroke {
-  COLORREF colour;
-  int alpha;
-  int inset;
-};
-
 // The strokes of the frame, in drawing order. A plain WS_BORDER frame has no room for
 // the double hot frame.
 std::vector<FrameStroke> frameStrokes(HWND edit, bool focused, bool hot) {
   const COLORREF accent = theme().themeColour;
   if (hot && borderKind(edit) == 2) return {{white, 60, 0}, {accent, 90, 0}, {accent, 180, 1}};
   return {focused ? FrameStroke{accent, 180, 0} : FrameStroke{black, 80, 0}};
-}
-
-// A rectangle outline as four bars that do not overlap: the pixels of a 1-pixel pen.
-std::array<RECT, 4> strokeBars(SIZE window, int inset) {
-  const LONG left = inset;
-  const LONG top = inset;
-  const LONG right = window.cx - inset;
-  const LONG bottom = window.cy - inset;
-  return {RECT{left, top, right, top + 1}, RECT{left, bottom - 1, right, bottom},
-          RECT{left, top + 1, left + 1, bottom - 1}, RECT{right - 1, top + 1, right, bottom - 1}};
 }
 
 // --- editSkinProc's handlers -------------------------------------------------------
@@ -232,10 +197,15 @@ LRESULT onMouseLeave(const EditMessage& m) {
 
 }  // namespace
 
+int registerEdit(SkinnedWindowRecord& window, HWND edit, EditOverlays overlays) {
+  return registerControl(window, &SkinnedWindowRecord::edits, edit, editSkinProc,
+                         [overlays](EditRecord& record, HWND control) { fillEditRecord(record, control, overlays); });
+}
+
 void skinEditBoxes(int windowIndex, HWND container) {
   installControls(
       windowIndex, container, "Edit", &SkinnedWindowRecord::edits, editSkinProc, [](HWND) { return true; },
-      fillEditRecord);
+      [](EditRecord& record, HWND edit) { fillEditRecord(record, edit, EditOverlays::forScrollStyles); });
 }
 
 void skinEditAndComboBoxes(int windowIndex, HWND container) {
@@ -279,39 +249,9 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
   if (!record) return;
   const bool focused = focusedValue.value_or(record->focused);
   const bool hot = hotValue.value_or(record->hot);
-  const SIZE size = windowSize(edit);
-  const RECT client = clientRectInWindow(edit);
-  ControlCanvas canvas(edit, RECT{0, 0, size.cx, size.cy});
-  if (!canvas) return;
-
-  // A ring a few pixels wide and one-pixel strokes: blended straight into the canvas
-  // pixels, which the drawing library would do for many times the cost.
-  const HDC pixels = canvas.dc();
-  const int ringAlpha = translucent() ? theme().controlAlpha : 255;
-  for (const RECT& strip : ringStrips(size, client)) blendColour(pixels, strip, white, ringAlpha);
-  if (borderKind(edit) != 0)
-    for (const FrameStroke& stroke : frameStrokes(edit, focused, hot))
-      for (const RECT& bar : strokeBars(size, stroke.inset)) blendColour(pixels, bar, stroke.colour, stroke.alpha);
-
-  const std::vector<RECT> besideTheFrame = areasBesideTheFrame(edit, *record, client);
-  {
-    const draw::WindowDC dc = draw::WindowDC::whole(edit);
-    if (dc) {
-      excludeAreas(dc.get(), besideTheFrame);
-      canvas.copyTo(dc.get());
-    }
-  }
-  commitRing(edit, canvas, besideTheFrame);
-}
-
-void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics) {
-  const SIZE size = windowSize(edit);
-  const auto f = [](LONG value) { return static_cast<float>(value); };
-  for (const FrameStroke& stroke : frameStrokes(edit, focused, hot)) {
-    const draw::DrawingSolidBrush ink(toArgb(stroke.colour, stroke.alpha));
-    for (const RECT& bar : strokeBars(size, stroke.inset))
-      graphics.fillRectangle(ink, f(bar.left), f(bar.top), f(bar.right - bar.left), f(bar.bottom - bar.top));
-  }
+  const std::vector<FrameStroke> strokes =
+      borderKind(edit) != 0 ? frameStrokes(edit, focused, hot) : std::vector<FrameStroke>{};
+  paintFrameRing(edit, strokes, translucent() ? theme().controlAlpha : 255, overlaysInTheRing(edit, *record));
 }
 
 void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {

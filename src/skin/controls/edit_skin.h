@@ -10,11 +10,21 @@
 #include <optional>
 
 #include "draw/drawing.h"
+#include "skin/core/skinned_window_record.h"
 
 namespace skin {
 
-// Every "Edit" child of container: registered, sub-classed, overlays for the scroll
-// styles it has, and "Kj_Ztys" 0 (black text).
+// Whether a registered edit box gets scroll-bar overlays: the edit field inside a
+// combo box has none.
+enum class EditOverlays { none, forScrollStyles };
+
+// Registers one edit box of the window (registerControl, with the edit skin's
+// procedure): overlays for the scroll styles it has when asked, and "Kj_Ztys" 0
+// (black text). Returns the record's index, as registerControl does.
+int registerEdit(SkinnedWindowRecord& window, HWND edit, EditOverlays overlays);
+
+// registerEdit with overlays for every "Edit" child of container; nothing when control
+// skins are off.
 void skinEditBoxes(int windowIndex, HWND container);
 // The combo boxes of container, and the edit inside each; from the combo box skin.
 void skinComboBoxes(int windowIndex, HWND container);
@@ -24,9 +34,6 @@ LRESULT CALLBACK editSkinProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
 // Paints the frame ring (the window rectangle less the client area) onto the edit's
 // window and into windowImage. A value not given is taken from the record.
 void paintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt, std::optional<bool> hot = std::nullopt);
-
-// The frame's strokes, on a surface of the edit's window size.
-void drawEditBorder(HWND edit, bool focused, bool hot, draw::DrawingSurface& graphics);
 
 // The translucent client background: onto dc at (0, 0) when toGivenDc, else onto the
 // edit's window device context at the client area's place.

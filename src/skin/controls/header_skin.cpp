@@ -301,17 +301,17 @@ int measureTextWidth(std::string_view text, const std::string& family, int size,
 }
 
 void installHeaderSkins(int windowIndex, HWND container) {
-  const auto all = [](HWND) { return true; };
-  installControls(windowIndex, container, WC_HEADERA, &SkinnedWindowRecord::headers, headerProc, all,
-                  fillHeaderRecord);
-  // The header of each list view: its first header child.
-  const auto firstHeader = [](HWND header) {
-    return FindWindowExA(GetParent(header), nullptr, WC_HEADERA, nullptr) == header;
-  };
+  installControls(
+      windowIndex, container, WC_HEADERA, &SkinnedWindowRecord::headers, headerProc, [](HWND) { return true; },
+      fillHeaderRecord);
+  SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
+  if (!theme().skinControls || !window || !container) return;
+  // Then the header of each list view.
   for (HWND listView = FindWindowExA(container, nullptr, WC_LISTVIEWA, nullptr); listView;
-       listView = FindWindowExA(container, listView, WC_LISTVIEWA, nullptr))
-    installControls(windowIndex, listView, WC_HEADERA, &SkinnedWindowRecord::headers, headerProc, firstHeader,
-                    fillHeaderRecord);
+       listView = FindWindowExA(container, listView, WC_LISTVIEWA, nullptr)) {
+    if (const HWND header = FindWindowExA(listView, nullptr, WC_HEADERA, nullptr))
+      registerControl(*window, &SkinnedWindowRecord::headers, header, headerProc, fillHeaderRecord);
+  }
 }
 
 LRESULT CALLBACK headerProc(HWND header, UINT message, WPARAM wParam, LPARAM lParam) {

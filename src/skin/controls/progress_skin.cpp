@@ -60,10 +60,10 @@ void paintProgressBarOf(const ProgressRecord& record, HDC target) {
   }
 
   if (target) {
-    canvas.commit(target, false, true);
+    canvas.commit(target, props::controlKeys, true);
   } else {
     const draw::WindowDC dc = draw::WindowDC::whole(progressBar);
-    canvas.commit(dc.get(), false, true);
+    canvas.commit(dc.get(), props::controlKeys, true);
   }
 }
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "draw/drawing.h"
-#include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_framework.h"
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/paint_helpers.h"
+#include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/window_helpers.h"
 
@@ -62,36 +62,9 @@ WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
 
-// An arrow picture decoded once into plain pixels: decoding at every paint would cost
-// more than the rest of the paint, and plain memory outlives the drawing library.
-struct ArrowPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> argb;
-};
-
-ArrowPicture decodeArrow(const char* resource) {
-  ArrowPicture picture;
-  const draw::DrawingBitmap decoded = draw::DrawingBitmap::fromBytes(draw::loadResourceBytes(resource));
-  if (!decoded) return picture;
-  picture.width = static_cast<int>(decoded.width());
-  picture.height = static_cast<int>(decoded.height());
-  picture.argb.reserve(static_cast<size_t>(picture.width) * picture.height);
-  for (int y = 0; y < picture.height; ++y)
-    for (int x = 0; x < picture.width; ++x) picture.argb.push_back(decoded.getPixel(x, y));
-  return picture;
-}
-
-ArrowPicture& arrowPicture(ScrollDirection direction, bool first) {
-  static ArrowPicture pictures[4];
-  static bool decoded[4] = {};
-  static const char* const resources[4] = {"ARROW_UP_PNG", "ARROW_DOWN_PNG", "ARROW_LEFT_PNG", "ARROW_RIGHT_PNG"};
-  const int which = (direction == ScrollDirection::vertical ? 0 : 2) + (first ? 0 : 1);
-  if (!decoded[which]) {
-    pictures[which] = decodeArrow(resources[which]);
-    decoded[which] = !pictures[which].argb.empty();
-  }
-  return pictures[which];
+ArrowGlyph scrollArrow(ScrollDirection direction, bool first) {
+  if (direction == ScrollDirection::vertical) return first ? ArrowGlyph::scrollUp : ArrowGlyph::scrollDown;
+  return first ? ArrowGlyph::scrollLeft : ArrowGlyph::scrollRight;
 }
 
 // The painter is written once, across and along the bar: for a vertical bar "across"
@@ -133,11 +106,12 @@ void paintArrowButton(draw::DrawingSurface& g, const BarSpace& space, const BarS
   const float innerStart = first ? 2.0f : static_cast<float>(bar.length - 15);
   outline(g, space.roundedRect(2, innerStart, d - 5, 12, 3), toArgb(white, 150));
 
-  ArrowPicture& arrow = arrowPicture(direction, first);
+  const LayerPicture& arrow = arrowPicture(scrollArrow(direction, first));
   draw::DrawingBitmap picture;
-  if (arrow.argb.empty() || !picture.createFromScan0(arrow.width, arrow.height, arrow.width * 4,
-                                                      draw::pixelFormat32bppArgb,
-                                                      reinterpret_cast<BYTE*>(arrow.argb.data())))
+  // The library only reads the kept pixels: drawing an image never writes into it.
+  auto* pixels = reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(arrow.argb.data()));
+  if (arrow.argb.empty() ||
+      !picture.createFromScan0(arrow.width, arrow.height, arrow.width * 4, draw::pixelFormat32bppArgb, pixels))
     return;
   const float pictureWidth = static_cast<float>(arrow.width);
   const float pictureHeight = static_cast<float>(arrow.height);

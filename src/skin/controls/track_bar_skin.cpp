@@ -107,7 +107,7 @@ void paintTrackBarOf(const TrackBarRecord& record) {
 
   const draw::WindowDC dc = draw::WindowDC::whole(trackBar);
   // The canvas covers the whole window rectangle, so that is where it goes.
-  canvas.commit(dc.get(), false, true);
+  canvas.commit(dc.get(), props::controlKeys, true);
 }
 
 // --- trackBarProc's handlers -------------------------------------------------------

@@ -4,12 +4,12 @@
 #include <windowsx.h>
 
 #include "draw/gdi_handles.h"
-#include "skin/controls/arrow_glyphs.h"
 #include "skin/controls/control_framework.h"
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/paint_helpers.h"
+#include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
 
 namespace skin {
@@ -42,8 +42,8 @@ void paintHalf(draw::DrawingSurface& g, const Half& half, bool lit, bool pressed
   } else {
     fillWithGradient(g, shape, half.from, half.to, toArgb(white, softStart ? 60 : 20), toArgb(accent, 100));
   }
-  const LayerPicture& glyph = arrowGlyph(half.glyph);
-  drawGlyph(g, glyph, half.x + (half.w - static_cast<float>(glyph.width)) / 2,
+  const LayerPicture& glyph = arrowPicture(half.glyph);
+  drawPicture(g, glyph, half.x + (half.w - static_cast<float>(glyph.width)) / 2,
             half.y + (half.h - static_cast<float>(glyph.height)) / 2);
   outline(g, shape, lit ? toArgb(accent, 200) : toArgb(black, 100));
 }
@@ -80,7 +80,7 @@ void paintUpDownOf(const UpDownRecord& record, const UpDownLook& look) {
   }
 
   const draw::WindowDC dc = draw::WindowDC::whole(upDown);
-  canvas.commit(dc.get(), false, true);
+  canvas.commit(dc.get(), props::controlKeys, true);
 }
 
 UpDownLook lookOf(const UpDownRecord& record) { return {record.hot, record.pressed, record.lastMousePos}; }

@@ -111,8 +111,8 @@ void keepCanvas(const CanvasEntry& entry) {
   }
 }
 
-SkinnedWindowRecord* imageOwner(HWND control, bool useToolbarIndex) {
-  SkinnedWindowRecord* window = skinnedWindowAt(owningWindowIndex(control, useToolbarIndex));
+SkinnedWindowRecord* imageOwner(HWND control, const props::KeyFamily& keys) {
+  SkinnedWindowRecord* window = skinnedWindowAt(owningWindowIndex(control, keys));
   return window && window->windowImage ? window : nullptr;
 }
 
@@ -162,8 +162,8 @@ HDC makeControlCanvas(HWND control, const RECT& rect) {
   return entry->dc;
 }
 
-void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex, bool wholeWindow) {
-  SkinnedWindowRecord* window = imageOwner(control, useToolbarIndex);
+void commitToWindowImage(HWND control, HDC canvas, const props::KeyFamily& keys, bool wholeWindow) {
+  SkinnedWindowRecord* window = imageOwner(control, keys);
   if (!window || !canvas) return;
   const RECT place = wholeWindow ? rectInSkinnedWindow(control) : clientRectInSkinnedWindow(control);
   const HDC image = window->windowImage.dc();
@@ -172,8 +172,8 @@ void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex, bool wh
   SelectClipRgn(image, nullptr);
 }
 
-void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, bool useToolbarIndex) {
-  SkinnedWindowRecord* window = imageOwner(control, useToolbarIndex);
+void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, const props::KeyFamily& keys) {
+  SkinnedWindowRecord* window = imageOwner(control, keys);
   if (!window || !source) return;
   const RECT place = rectInSkinnedWindow(control);
   const int width = place.right - place.left;
@@ -231,15 +231,15 @@ void ControlCanvas::finishDrawing() {
   pixels_.destroy();
 }
 
-void ControlCanvas::commit(HDC target, bool useToolbarIndex, bool wholeWindow) {
+void ControlCanvas::commit(HDC target, const props::KeyFamily& keys, bool wholeWindow) {
   finishDrawing();
-  commitToWindowImage(control_, dc_, useToolbarIndex, wholeWindow);
+  commitToWindowImage(control_, dc_, keys, wholeWindow);
   if (target) copyTo(target);
 }
 
-void ControlCanvas::commitFrame(COLORREF keyColour, bool useToolbarIndex) {
+void ControlCanvas::commitFrame(COLORREF keyColour, const props::KeyFamily& keys) {
   finishDrawing();
-  commitFrameToWindowImage(control_, dc_, keyColour, useToolbarIndex);
+  commitFrameToWindowImage(control_, dc_, keyColour, keys);
 }
 
 void ControlCanvas::copyTo(HDC target, int x, int y) {

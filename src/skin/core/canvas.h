@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "draw/drawing.h"
+#include "skin/core/control_properties.h"
 
 namespace skin {
 
@@ -27,9 +28,11 @@ HDC makeControlCanvas(HWND control, const RECT& rect);
 // has no skinned owner.
 bool copyControlBackground(HWND control, const RECT& rect, HDC target);
 // Copies a canvas into the owning window's windowImage at the control's place.
-void commitToWindowImage(HWND control, HDC canvas, bool useToolbarIndex = false, bool wholeWindow = false);
+void commitToWindowImage(HWND control, HDC canvas, const props::KeyFamily& keys = props::controlKeys,
+                         bool wholeWindow = false);
 // The same for a frame drawn over the whole window rectangle, skipping keyColour pixels.
-void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, bool useToolbarIndex = false);
+void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour,
+                              const props::KeyFamily& keys = props::controlKeys);
 // 1 when the canvas was listed and is now freed, 0 otherwise (also for 0).
 int releaseCanvas(HDC canvas);
 // Frees the released canvases kept for reuse (at exit).
@@ -66,10 +69,10 @@ class ControlCanvas {
   void finishDrawing();
 
   // commitToWindowImage, then BitBlt of the whole canvas to (0, 0) of target (when given).
-  void commit(HDC target, bool useToolbarIndex = false, bool wholeWindow = false);
+  void commit(HDC target, const props::KeyFamily& keys = props::controlKeys, bool wholeWindow = false);
   // commitFrameToWindowImage with the canvas as the source (a frame drawn over the
   // whole window rectangle whose client part holds keyColour).
-  void commitFrame(COLORREF keyColour = 0xFF00FF, bool useToolbarIndex = false);
+  void commitFrame(COLORREF keyColour = 0xFF00FF, const props::KeyFamily& keys = props::controlKeys);
   // BitBlt of the whole canvas to (x, y) of target.
   void copyTo(HDC target, int x = 0, int y = 0);
 

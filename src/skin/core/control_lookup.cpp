@@ -46,9 +46,8 @@ ControlFont controlFont(HWND control) {
   return result;
 }
 
-int owningWindowIndex(HWND window, bool useToolbarKeys) {
-  const int index = useToolbarKeys ? static_cast<int>(props::integer(window, props::toolbarWindowIndexKey))
-                                   : props::windowIndex(window);
+int owningWindowIndex(HWND window, const props::KeyFamily& keys) {
+  const int index = props::windowIndex(window, keys);
   return index != 0 ? index : props::recordIndex(window);
 }
 

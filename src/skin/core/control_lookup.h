@@ -40,11 +40,12 @@ struct SkinnedControl {
 };
 
 template <typename Record>
-SkinnedControl<Record> lookUpControl(HWND handle, RegistryOf<Record> registry) {
+SkinnedControl<Record> lookUpControl(HWND handle, RegistryOf<Record> registry,
+                                     const props::KeyFamily& keys = props::controlKeys) {
   SkinnedControl<Record> control;
   control.handle = handle;
-  control.windowIndex = props::windowIndex(handle);
-  control.index = props::recordIndex(handle);
+  control.windowIndex = props::windowIndex(handle, keys);
+  control.index = props::recordIndex(handle, keys);
   control.window = skinnedWindowAt(control.windowIndex);
   if (control.window) control.record = (control.window->*registry).at(control.index);
   if (control.record && control.record->window != handle) control.record = nullptr;  // a stale index
@@ -53,9 +54,9 @@ SkinnedControl<Record> lookUpControl(HWND handle, RegistryOf<Record> registry) {
 }
 
 // The index of the skinned window a window belongs to, as the painters read it:
-// "Kj_FuID" (toolbar family) when useToolbarKeys, else "Hw_FuID"; when that is 0,
-// "Hw_lbID", which the skinned window carries itself.
-int owningWindowIndex(HWND window, bool useToolbarKeys = false);
+// the window index of its key family ("Hw_FuID", or "Kj_FuID" for the toolbar family);
+// when that is 0, "Hw_lbID", which the skinned window carries itself.
+int owningWindowIndex(HWND window, const props::KeyFamily& keys = props::controlKeys);
 
 // The container record of window in the container registry of the window at
 // windowIndex; null when it is not registered there.

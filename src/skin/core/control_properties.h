@@ -21,23 +21,44 @@ inline constexpr char toolbarWindowIndexKey[] = "Kj_FuID";
 inline constexpr char toolbarRecordIndexKey[] = "Kj_lbID";
 inline constexpr char toolbarPreviousProcedureKey[] = "Kj_hProc";
 
+// The three keys that tie a sub-classed control to its records. Every control skin
+// uses the "Hw_" family; the toolbar family keeps its own "Kj_" keys, so that a control
+// placed on a toolbar can carry both.
+struct KeyFamily {
+  const char* previousProcedure;
+  const char* recordIndex;
+  const char* windowIndex;
+};
+inline constexpr KeyFamily controlKeys{previousProcedureKey, recordIndexKey, windowIndexKey};
+inline constexpr KeyFamily toolbarKeys{toolbarPreviousProcedureKey, toolbarRecordIndexKey, toolbarWindowIndexKey};
+
 // Integer values (indices, colours) kept in a property.
 LONG_PTR integer(HWND window, const char* key);
 void setInteger(HWND window, const char* key, LONG_PTR value);
 
-inline WNDPROC previousProcedure(HWND window) {
-  return reinterpret_cast<WNDPROC>(GetPropA(window, previousProcedureKey));
+inline WNDPROC previousProcedure(HWND window, const KeyFamily& keys = controlKeys) {
+  return reinterpret_cast<WNDPROC>(GetPropA(window, keys.previousProcedure));
 }
-inline void setPreviousProcedure(HWND window, WNDPROC procedure) {
-  SetPropA(window, previousProcedureKey, reinterpret_cast<HANDLE>(procedure));
+inline void setPreviousProcedure(HWND window, WNDPROC procedure, const KeyFamily& keys = controlKeys) {
+  SetPropA(window, keys.previousProcedure, reinterpret_cast<HANDLE>(procedure));
 }
-inline bool hasPreviousProcedure(HWND window) { return GetPropA(window, previousProcedureKey) != nullptr; }
+inline bool hasPreviousProcedure(HWND window, const KeyFamily& keys = controlKeys) {
+  return GetPropA(window, keys.previousProcedure) != nullptr;
+}
 
-inline int recordIndex(HWND window) { return static_cast<int>(integer(window, recordIndexKey)); }
-inline void setRecordIndex(HWND window, int index) { setInteger(window, recordIndexKey, index); }
+inline int recordIndex(HWND window, const KeyFamily& keys = controlKeys) {
+  return static_cast<int>(integer(window, keys.recordIndex));
+}
+inline void setRecordIndex(HWND window, int index, const KeyFamily& keys = controlKeys) {
+  setInteger(window, keys.recordIndex, index);
+}
 
-inline int windowIndex(HWND window) { return static_cast<int>(integer(window, windowIndexKey)); }
-inline void setWindowIndex(HWND window, int index) { setInteger(window, windowIndexKey, index); }
+inline int windowIndex(HWND window, const KeyFamily& keys = controlKeys) {
+  return static_cast<int>(integer(window, keys.windowIndex));
+}
+inline void setWindowIndex(HWND window, int index, const KeyFamily& keys = controlKeys) {
+  setInteger(window, keys.windowIndex, index);
+}
 
 inline COLORREF textColour(HWND window) { return static_cast<COLORREF>(integer(window, textColourKey)); }
 inline void setTextColour(HWND window, COLORREF colour) { setInteger(window, textColourKey, colour); }

@@ -5,9 +5,12 @@
 
 #include <deque>
 
+#include "skin/core/control_properties.h"
+
 namespace skin {
 
-// Records are kept in a deque, so a record stays where it is while others are added.
+// Records are kept in a deque, so a record stays where it is while others are added
+// (removing one moves the records after it).
 // Every record type has `window` as its first field; a record whose window is null is
 // empty and waits for the first control to take it.
 template <typename Record>
@@ -38,6 +41,17 @@ class ControlRegistry {
     if (size() == 1 && records_.front().window == nullptr) return 1;
     records_.emplace_back();
     return size();
+  }
+
+  // Removes the record at a 1-based index. The later records move up one place and
+  // their controls' record-index property (of that key family) follows them. False,
+  // with nothing changed, for an index outside 1..size().
+  bool remove(int index, const props::KeyFamily& keys = props::controlKeys) {
+    if (!at(index)) return false;
+    records_.erase(records_.begin() + (index - 1));
+    for (int later = index; later <= size(); ++later)
+      if (const HWND control = records_[later - 1].window) props::setRecordIndex(control, later, keys);
+    return true;
   }
 
   auto begin() { return records_.begin(); }

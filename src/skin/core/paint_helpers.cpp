@@ -137,12 +137,8 @@ void layOver(HDC dc, const LayerPicture& picture, int x, int y) {
   if (picture.argb.empty()) return;
   const DibPixels pixels = dibPixelsOf(dc);
   if (!pixels) {
-    draw::DrawingBitmap bitmap;
-    auto* argb = const_cast<BYTE*>(reinterpret_cast<const BYTE*>(picture.argb.data()));
-    if (!bitmap.createFromScan0(picture.width, picture.height, picture.width * 4, draw::pixelFormat32bppArgb, argb))
-      return;
     draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(dc);
-    surface.drawImage(bitmap, static_cast<float>(x), static_cast<float>(y));
+    drawPicture(surface, picture, static_cast<float>(x), static_cast<float>(y));
     return;
   }
   const int fromX = std::max(0, -x);
@@ -159,6 +155,16 @@ void layOver(HDC dc, const LayerPicture& picture, int x, int y) {
       else if (alpha != 0) row[i] = over(row[i], pixel, alpha);
     }
   }
+}
+
+bool drawPicture(draw::DrawingSurface& surface, const LayerPicture& picture, float x, float y) {
+  if (picture.argb.empty()) return false;
+  draw::DrawingBitmap bitmap;
+  // The library only reads the pixels here.
+  auto* argb = const_cast<BYTE*>(reinterpret_cast<const BYTE*>(picture.argb.data()));
+  if (!bitmap.createFromScan0(picture.width, picture.height, picture.width * 4, draw::pixelFormat32bppArgb, argb))
+    return false;
+  return surface.drawImage(bitmap, x, y);
 }
 
 }  // namespace skin

@@ -15,9 +15,8 @@ struct Renumbering {
 // descendants of the window.
 BOOL CALLBACK renumberDescendant(HWND child, LPARAM lParam) {
   const Renumbering& change = *reinterpret_cast<const Renumbering*>(lParam);
-  if (props::windowIndex(child) == change.from) props::setWindowIndex(child, change.to);
-  if (props::integer(child, props::toolbarWindowIndexKey) == change.from)
-    props::setInteger(child, props::toolbarWindowIndexKey, change.to);
+  for (const props::KeyFamily& keys : {props::controlKeys, props::toolbarKeys})
+    if (props::windowIndex(child, keys) == change.from) props::setWindowIndex(child, change.to, keys);
   return TRUE;
 }
 
@@ -48,6 +47,13 @@ int skinnedWindowIndex(HWND window) {
   const SkinnedWindowList& list = skinnedWindows();
   for (size_t i = 0; i < list.size(); ++i)
     if (list[i]->window == window) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+int indexOfRecord(const SkinnedWindowRecord& record) {
+  const SkinnedWindowList& list = skinnedWindows();
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i].get() == &record) return static_cast<int>(i) + 1;
   return 0;
 }
 

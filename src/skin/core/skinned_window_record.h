@@ -155,6 +155,8 @@ SkinnedWindowRecord* skinnedWindowAt(int windowIndex);
 SkinnedWindowRecord* findSkinnedWindow(HWND window);
 // The 1-based index of that record, 0 when none.
 int skinnedWindowIndex(HWND window);
+// The 1-based index of this very record, 0 when it is not in the list.
+int indexOfRecord(const SkinnedWindowRecord& record);
 
 // Lookups through the properties: "Hw_lbID" on the skinned window itself, "Hw_FuID"
 // on one of its skinned controls.

@@ -105,8 +105,8 @@ void invalidateVisibleChildren(HWND window) {
   });
 }
 
-void restoreFromWindowImage(HWND window, bool useControlKeys, bool excludeUnskinned, HDC dc) {
-  const SkinnedWindowRecord* owner = skinnedWindowAt(owningWindowIndex(window, useControlKeys));
+void restoreFromWindowImage(HWND window, const props::KeyFamily& keys, bool excludeUnskinned, HDC dc) {
+  const SkinnedWindowRecord* owner = skinnedWindowAt(owningWindowIndex(window, keys));
   if (!owner || !owner->windowImage) return;
   const RECT place = rectInSkinnedWindow(window);
   // A context the caller passed stays the caller's; only one fetched here is released.

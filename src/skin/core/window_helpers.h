@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "skin/core/control_properties.h"
+
 namespace skin {
 
 // The text of a window (GetWindowTextLengthA, GetWindowTextA).
@@ -19,11 +21,12 @@ HDC getDCExcludingUnskinnedChildren(HWND window, HDC dc = nullptr);
 // The window's rectangle in its parent's client coordinates; empty for a skinned window.
 RECT childRectInParent(HWND window);
 void invalidateVisibleChildren(HWND window);
-// Copies the window's last composed picture back from its skinned window's windowImage.
+// Copies the window's last composed picture back from the windowImage of the skinned
+// window its key family names.
 // The target is dc (or GetDC) clipped by getClippedDC, or, with excludeUnskinned, the
 // window's own GetDC clipped by getDCExcludingUnskinnedChildren. A dc passed in stays
 // the caller's to release; only a context fetched here is released here.
-void restoreFromWindowImage(HWND window, bool useControlKeys, bool excludeUnskinned, HDC dc = nullptr);
+void restoreFromWindowImage(HWND window, const props::KeyFamily& keys, bool excludeUnskinned, HDC dc = nullptr);
 // Marks every kept control picture of a skinned window stale and invalidates its children.
 void markWindowImagesStale(HWND window);
 bool isOwnerDrawnListBox(HWND window);

@@ -3,11 +3,13 @@
 #include <windowsx.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
+#include "skin/controls/child_messages.h"
 #include "skin/controls/control_installs.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/control_properties.h"
@@ -71,20 +73,6 @@ void setTipText(SkinnedWindowRecord& record, int button, const char* text) {
   if (record.tooltip) record.tooltip->setToolText(button, text);
 }
 
-bool scrollBarVisible(HWND control, LONG bar) {
-  SCROLLBARINFO info{};
-  info.cbSize = sizeof info;
-  return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-}
-
-// A change of text can move the thumbs of the edit's visible scroll bars.
-void repaintScrollOverlays(HWND edit) {
-  const ScrolledControl scrolled = findScrolledControl(edit);
-  if (!scrolled) return;
-  if (scrollBarVisible(edit, OBJID_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, noScrollPart);
-  if (scrollBarVisible(edit, OBJID_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, noScrollPart);
-}
-
 void invalidateVisibleListViews(SkinnedWindowRecord& record) {
   for (const ListRecord& list : record.lists)
     if (list.window && IsWindowVisible(list.window) && isWindowOfClass(list.window, "SysListView32"))
@@ -143,7 +131,7 @@ LRESULT onEraseBackground(const WindowMessage& m) {
   SetBkMode(dc, TRANSPARENT);
   // While a render is due, the last picture stands in rather than a blank client area.
   if (r.frameDirty && !r.sizing && r.windowImage && !r.shown && !r.erased) {
-    restoreFromWindowImage(m.window, false, true, dc);
+    restoreFromWindowImage(m.window, props::controlKeys, true, dc);
     r.erased = true;
   }
   return 1;
@@ -356,80 +344,23 @@ LRESULT onSetText(const WindowMessage& m) {
   return passOn(m);
 }
 
-LRESULT onDrawItem(const WindowMessage& m) {
-  if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) dispatchOwnerDraw(m.index, *item);
-  return passOn(m);
-}
-
 LRESULT onNotify(const WindowMessage& m) {
-  const auto* header = reinterpret_cast<const NMHDR*>(m.lParam);
-  if (header && (header->code == TVN_ITEMEXPANDINGA || header->code == TVN_ITEMEXPANDEDA))
-    InvalidateRect(header->hwndFrom, nullptr, TRUE);
+  onChildNotify(m.lParam);
   return passOn(m);
 }
-
-bool translucentControlsOn() { return theme().skinControls && theme().translucentControls; }
 
 LRESULT onCommand(const WindowMessage& m) {
-  const HWND control = reinterpret_cast<HWND>(m.lParam);
-  if (control && translucentControlsOn()) {
-    const WORD code = HIWORD(m.wParam);
-    if (isWindowOfClass(control, "Edit")) {
-      if (code == EN_CHANGE || code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL)
-        InvalidateRect(control, nullptr, TRUE);
-      if (code == EN_CHANGE) repaintScrollOverlays(control);
-    } else if (isWindowOfClass(control, "ListBox")) {
-      if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, FALSE);
-    } else if (isWindowOfClass(control, "ComboBox")) {
-      if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) InvalidateRect(control, nullptr, FALSE);
-    }
-  }
+  onChildCommand(m.wParam, m.lParam);
   return passOn(m);
-}
-
-// The window's picture under a white veil shows through the control.
-LRESULT translucentBrushAnswer(HDC dc, HWND control) {
-  SetTextColor(dc, props::textColour(control));
-  SetBkMode(dc, TRANSPARENT);
-  // The previous answer's bitmap is painted afresh while it fits the control: new
-  // pixel memory at every keystroke would cost more than the painting.
-  const HBITMAP kept = props::colourBitmap(control);
-  if (paintTranslucentBackground(control, kept)) {
-    draw::OwnedBrush brush(CreatePatternBrush(kept));
-    const HBRUSH answer = brush.get();
-    props::replaceColourBrush(control, std::move(brush));
-    return reinterpret_cast<LRESULT>(answer);
-  }
-  draw::OwnedBitmap background = makeTranslucentBackground(control);
-  draw::OwnedBrush brush(background ? CreatePatternBrush(background.get()) : nullptr);
-  const HBRUSH answer = brush.get();
-  props::replaceColourObjects(control, std::move(brush), std::move(background));
-  return reinterpret_cast<LRESULT>(answer);
-}
-
-LRESULT nullBrushAnswer(HDC dc, HWND control) {
-  SetTextColor(dc, props::textColour(control));
-  SetBkMode(dc, TRANSPARENT);
-  props::replaceWithNullBrush(control);
-  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 LRESULT onControlColour(const WindowMessage& m) {
-  if (!translucentControlsOn()) return passOn(m);
-  const HDC dc = reinterpret_cast<HDC>(m.wParam);
-  const HWND control = reinterpret_cast<HWND>(m.lParam);
-  switch (m.message) {
-    case WM_CTLCOLOREDIT:
-      if (isWindowOfClass(GetParent(control), "ComboBox")) return passOn(m);
-      return translucentBrushAnswer(dc, control);
-    case WM_CTLCOLORSTATIC:
-      return translucentBrushAnswer(dc, control);
-    case WM_CTLCOLORLISTBOX:
-      if (!isWindowOfClass(control, "ListBox") || isOwnerDrawnListBox(control)) return passOn(m);
-      return nullBrushAnswer(dc, control);
-    case WM_CTLCOLORBTN:
-      return nullBrushAnswer(dc, control);
-  }
+  if (const std::optional<LRESULT> answer = answerChildColour(m.message, m.wParam, m.lParam)) return *answer;
+  return passOn(m);
+}
+
+LRESULT onDrawItem(const WindowMessage& m) {
+  if (const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) dispatchOwnerDraw(m.index, *item);
   return passOn(m);
 }
 

@@ -62,6 +62,11 @@ LRESULT CALLBACK editTestProc(HWND handle, UINT message, WPARAM wParam, LPARAM l
   return forwardMessage(handle, message, wParam, lParam);
 }
 
+// A toolbar-family kind: its own keys for sub-classing, forwarding and lookup.
+LRESULT CALLBACK toolbarTestProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return forwardMessage(handle, message, wParam, lParam, props::toolbarKeys);
+}
+
 bool isPushButton(HWND child) { return (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON; }
 
 void installTestButtons(int windowIndex, HWND container) {
@@ -257,6 +262,80 @@ TEST_F(ControlFrameworkTest, ControlFontReadsTheControlsFontOrFallsBackToTheDefa
   const ControlFont dialog = controlFont(second);
   EXPECT_NEAR(dialog.size, 16, 1);
   EXPECT_EQ(dialog.style & 2, 2) << "italic";
+}
+
+TEST_F(ControlFrameworkTest, RegisterControlTakesAGrandchildOnce) {
+  const HWND combo = skinned.child("STATIC", 10, 100, 120, 24);  // stands in for a combo box
+  const HWND field = test::createChild(combo, "EDIT", 2, 2, 80, 20, WS_VISIBLE);
+  const WNDPROC editClassProc = procedureOf(field);
+  int fills = 0;
+  const auto fill = [&](EditRecord& record, HWND control) {
+    ++fills;
+    record.hot = control == field;
+  };
+
+  const int index = registerControl(skinned.record(), &SkinnedWindowRecord::edits, field, editTestProc, fill);
+  EXPECT_EQ(registerControl(skinned.record(), &SkinnedWindowRecord::edits, field, editTestProc, fill), index);
+  ASSERT_EQ(index, 1);
+  EXPECT_EQ(fills, 1) << "the second call found it registered";
+  EXPECT_TRUE(skinned.record().edits.at(1)->hot);
+  EXPECT_EQ(props::recordIndex(field), 1);
+  EXPECT_EQ(props::windowIndex(field), skinned.index());
+  EXPECT_EQ(procedureOf(field), editTestProc);
+  EXPECT_EQ(props::previousProcedure(field), editClassProc) << "sub-classed once";
+  SetWindowTextA(field, "abc");
+  EXPECT_EQ(windowText(field), "abc") << "messages reach the edit's own procedure";
+
+  installTestEdits(skinned.index(), skinned.window());
+  EXPECT_EQ(skinned.record().edits.size(), 2) << "the install adds the direct child only";
+  EXPECT_EQ(skinned.record().edits.at(2)->window, edit);
+}
+
+TEST_F(ControlFrameworkTest, RegisterControlNeedsAListedWindowRecord) {
+  SkinnedWindowRecord unlisted;
+  const WNDPROC editClassProc = procedureOf(edit);
+  EXPECT_EQ(registerControl(unlisted, &SkinnedWindowRecord::edits, edit, editTestProc, [](EditRecord&, HWND) {}), 0);
+  EXPECT_TRUE(unlisted.edits.empty());
+  EXPECT_EQ(procedureOf(edit), editClassProc);
+  EXPECT_FALSE(props::hasPreviousProcedure(edit));
+}
+
+TEST_F(ControlFrameworkTest, TheToolbarFamilySubclassesForwardsAndLooksUpByItsOwnKeys) {
+  const HWND bar = skinned.child("STATIC", 10, 100, 120, 24);  // stands in for a toolbar
+  const WNDPROC staticClassProc = procedureOf(bar);
+  const int index = registerControl(
+      skinned.record(), &SkinnedWindowRecord::toolbars, bar, toolbarTestProc, [](ToolbarRecord&, HWND) {},
+      props::toolbarKeys);
+  ASSERT_EQ(index, 1);
+
+  EXPECT_EQ(props::integer(bar, "Kj_lbID"), 1);
+  EXPECT_EQ(props::integer(bar, "Kj_FuID"), skinned.index());
+  EXPECT_EQ(GetPropA(bar, "Kj_hProc"), reinterpret_cast<HANDLE>(staticClassProc));
+  for (const char* key : {"Hw_lbID", "Hw_FuID", "Hw_hProc"}) EXPECT_EQ(GetPropA(bar, key), nullptr) << key;
+
+  const SkinnedControl<ToolbarRecord> found = lookUpControl(bar, &SkinnedWindowRecord::toolbars, props::toolbarKeys);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found.record, skinned.record().toolbars.at(1));
+  EXPECT_FALSE(lookUpControl(bar, &SkinnedWindowRecord::toolbars)) << "no Hw_ keys on it";
+  SetWindowTextA(bar, "tools");
+  EXPECT_EQ(windowText(bar), "tools") << "forwarded through Kj_hProc";
+}
+
+TEST_F(ControlFrameworkTest, TheHoverStepAsksForTheTrackingItIsGiven) {
+  installTestButtons(skinned.index(), skinned.window());
+  RECT place{};
+  GetWindowRect(first, &place);
+  SetCursorPos(place.left + 5, place.top + 5);
+  const auto trackedFlags = [&] {
+    TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
+    TrackMouseEvent(&query);
+    return query.hwndTrack == first ? query.dwFlags & (TME_HOVER | TME_LEAVE) : 0;
+  };
+
+  hoverNeedsHotPaint(first, buttonHotKind);
+  EXPECT_EQ(trackedFlags(), static_cast<DWORD>(TME_LEAVE));
+  hoverNeedsHotPaint(first, listHotKind, {.needsOwnIndex = true, .trackFlags = TME_HOVER | TME_LEAVE});
+  EXPECT_EQ(trackedFlags(), static_cast<DWORD>(TME_HOVER | TME_LEAVE));
 }
 
 }  // namespace

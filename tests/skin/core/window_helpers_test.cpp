@@ -100,7 +100,7 @@ TEST(RestoreFromWindowImage, CopiesTheWindowsOwnPictureBack) {
   } cases[] = {{skinned.window(), {0, 0}, {119, 89}}, {control, {30, 20}, {39, 29}}};
   for (const Case& c : cases) {
     Surface target(120, 90);
-    restoreFromWindowImage(c.window, false, false, target.dc.get());
+    restoreFromWindowImage(c.window, props::controlKeys, false, target.dc.get());
     EXPECT_EQ(rgbAt(target.dc.get(), 0, 0), test::backgroundPixel(c.from.x, c.from.y));
     EXPECT_EQ(rgbAt(target.dc.get(), c.last.x, c.last.y),
               test::backgroundPixel(c.from.x + c.last.x, c.from.y + c.last.y));
@@ -108,7 +108,7 @@ TEST(RestoreFromWindowImage, CopiesTheWindowsOwnPictureBack) {
   }
   // The skinned window's own children keep their place on the screen.
   Surface target(120, 90);
-  restoreFromWindowImage(skinned.window(), false, false, target.dc.get());
+  restoreFromWindowImage(skinned.window(), props::controlKeys, false, target.dc.get());
   EXPECT_EQ(rgbAt(target.dc.get(), 40, 30), 0u);
 }
 
