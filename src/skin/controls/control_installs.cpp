@@ -2,16 +2,16 @@
 
 #include "skin/controls/button_skin.h"
 #include "skin/controls/edit_skin.h"
+#include "skin/controls/header_skin.h"
+#include "skin/controls/progress_skin.h"
+#include "skin/controls/track_bar_skin.h"
+#include "skin/controls/up_down_skin.h"
 
 namespace skin {
 
 // Kinds whose skins are not written yet take nothing and paint nothing: each moves to
 // its own skin's file when that skin is written.
-void installTrackBarSkins(int, HWND) {}
-void installProgressSkins(int, HWND) {}
 void installListSkins(int, HWND) {}
-void installUpDownSkins(int, HWND) {}
-void installHeaderSkins(int, HWND) {}
 void installToolbarSkins(int, HWND) {}
 
 namespace {

@@ -9,11 +9,7 @@ namespace skin {
 void skinPushButtons(int windowIndex, HWND container);
 void skinCheckAndRadioButtons(int windowIndex, HWND container);
 void skinEditAndComboBoxes(int windowIndex, HWND container);
-void installTrackBarSkins(int windowIndex, HWND container);
-void installProgressSkins(int windowIndex, HWND container);
 void installListSkins(int windowIndex, HWND container);
-void installUpDownSkins(int windowIndex, HWND container);
-void installHeaderSkins(int windowIndex, HWND container);
 void installToolbarSkins(int windowIndex, HWND container);
 void skinDialogStatics(int windowIndex, HWND container, int extraWidth, int flag);
 

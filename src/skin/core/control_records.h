@@ -3,6 +3,7 @@
 // of every record is the control's window; a record whose window is null is empty.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <memory>
@@ -75,24 +76,47 @@ struct ListRecord {
   ScrollBarParts horizontalParts{};
 };
 
+// Where a track bar's ticks are, from its style.
+enum TickPlacement : int { ticksTopOrLeft = 0, ticksBottomOrRight = 1, ticksBoth = 2, noTicks = 3 };
+
 struct TrackBarRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
+  bool vertical = false;
+  int tickPlacement = ticksBottomOrRight;
+  bool hot = false;
+  bool selectionRange = false;
 };
 
 struct ProgressRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
+  bool vertical = false;
 };
 
 struct UpDownRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
+  bool hot = false;
+  int hotPart = 0;  // the half under the mouse when last painted hot: 0 first, 1 second
+  bool pressed = false;
+  bool horizontal = false;
+  LPARAM lastMousePos = 0;  // of the last press or release
 };
 
 struct HeaderRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
+  bool hot = false;
+  int hotItem = 0;         // 1-based item under the mouse, 0 for none
+  int paintedHotItem = 0;  // the hotItem last painted
+  bool buttons = false;    // HDS_BUTTONS: items show hot and pressed looks
+  int pressedItem = 0;
+  bool pressed = false;
+  std::string fontFamily = "宋体";
+  int fontStyle = 0;
+  int fontSize = 12;
+  HIMAGELIST imageList = nullptr;  // the application's; the skin only draws from it
 };
 
 struct ToolbarRecord {

@@ -145,10 +145,8 @@ void layOver(HDC dc, const LayerPicture& picture, int x, int y) {
   if (picture.argb.empty()) return;
   const DibPixels pixels = dibPixelsOf(dc);
   if (!pixels) {
-    const draw::DrawingBitmap bitmap = libraryBitmapOf(picture);
-    if (!bitmap) return;
     draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(dc);
-    surface.drawImage(bitmap, static_cast<float>(x), static_cast<float>(y));
+    drawPicture(surface, picture, static_cast<float>(x), static_cast<float>(y));
     return;
   }
   const int fromX = std::max(0, -x);
@@ -165,6 +163,11 @@ void layOver(HDC dc, const LayerPicture& picture, int x, int y) {
       else if (alpha != 0) row[i] = over(row[i], pixel, alpha);
     }
   }
+}
+
+bool drawPicture(draw::DrawingSurface& surface, const LayerPicture& picture, float x, float y) {
+  const draw::DrawingBitmap bitmap = libraryBitmapOf(picture);
+  return bitmap && surface.drawImage(bitmap, x, y);
 }
 
 }  // namespace skin

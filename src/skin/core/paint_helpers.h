@@ -60,6 +60,9 @@ draw::DrawingBitmap libraryBitmapOf(const LayerPicture& picture);
 // Lays the picture over the pixels of dc at (x, y), as the library draws an image;
 // straight into the pixels as blendColour does.
 void layOver(HDC dc, const LayerPicture& picture, int x = 0, int y = 0);
+// Draws the picture at its own size with its top left corner at (x, y) through a
+// surface, among the surface's other drawing; false when there is nothing to draw.
+bool drawPicture(draw::DrawingSurface& surface, const LayerPicture& picture, float x, float y);
 
 // The pictures of the last few looks of a control kind, found by everything a look
 // depends on (Key compares with ==). Drawing the same look again would cost many
