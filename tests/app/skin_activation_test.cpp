@@ -43,7 +43,8 @@ TEST(SkinStartUp, AWindowSkinnedWithTheDefaultsHasOpaqueSkinnedControlsAndTheDef
   initSkinModule();
   const HWND window =
       CreateWindowExA(WS_EX_TOOLWINDOW, testing_support::testWindowClass("DefaultLookTestWindow"), "",
-                      WS_POPUP | WS_MINIMIZEBOX, 100, 80, 300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                      WS_POPUP | WS_MINIMIZEBOX, 100, 80, 300, 200, nullptr, nullptr, GetModuleHandleA(nullptr),
+                      nullptr);
   const auto child = [&](const char* windowClass, DWORD style, int y) {
     return CreateWindowExA(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 20, y, 100, 24, window, nullptr,
                            GetModuleHandleA(nullptr), nullptr);

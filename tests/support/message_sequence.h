@@ -102,8 +102,9 @@ inline testing::AssertionResult sequenceMatches(const MessageRecorder& recorder,
 
 // Compares the record with the expected list and clears it, so that the next step of
 // a test starts afresh; a mismatch is reported at the line of the call.
-#define EXPECT_SEQUENCE(recorder, ...)                                                              \
-  do {                                                                                              \
-    EXPECT_TRUE(::testing_support::sequenceMatches((recorder), std::vector<::testing_support::ExpectedMessage> __VA_ARGS__)); \
-    (recorder).clear();                                                                             \
+#define EXPECT_SEQUENCE(recorder, ...)                                                   \
+  do {                                                                                   \
+    EXPECT_TRUE(::testing_support::sequenceMatches(                                      \
+        (recorder), std::vector<::testing_support::ExpectedMessage> __VA_ARGS__));       \
+    (recorder).clear();                                                                  \
   } while (false)

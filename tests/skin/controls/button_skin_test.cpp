@@ -360,7 +360,8 @@ TEST_F(ButtonSkinTest, PressAndReleaseDrawThroughTheParentAndNotifyItOnce) {
                              {BM_SETSTATE, sent | withWParam, FALSE, 0, button},
                              {BM_SETSTATE, beneath | sent | withWParam, FALSE, 0, button},
                              {WM_DRAWITEM, sent, 0, 0, parent},
-                             {WM_COMMAND, sent | withWParam | withLParam, clicked, reinterpret_cast<LPARAM>(button), parent}});
+                             {WM_COMMAND, sent | withWParam | withLParam, clicked, reinterpret_cast<LPARAM>(button),
+                              parent}});
   EXPECT_FALSE(recordOf(button)->pressed);
 }
 

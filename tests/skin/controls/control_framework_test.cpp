@@ -245,7 +245,8 @@ TEST_F(ControlFrameworkTest, MovingASkinnedButtonEditOrStaticInAContainerMakesIt
   } cases[] = {
       {"push button", "BUTTON", BS_PUSHBUTTON, buttonSkinProc, skinPushButtons},
       {"edit box", "Edit", ES_AUTOHSCROLL, editSkinProc, skinEditBoxes},
-      {"static", "Static", SS_LEFT, staticSkinProc, [](int index, HWND parent) { skinDialogStatics(index, parent, 6, 1); }},
+      {"static", "Static", SS_LEFT, staticSkinProc,
+       [](int index, HWND parent) { skinDialogStatics(index, parent, 6, 1); }},
   };
   int y = 5;
   for (const auto& c : cases) {

@@ -200,8 +200,8 @@ LRESULT CALLBACK platformSideProc(HWND handle, UINT message, WPARAM wParam, LPAR
 // stood there (a stale picture, the platform's grey) is gone first.
 TEST_F(StaticSkinTest, ANewTextFindsTheOldOnePaintedOverTheBackground) {
   const HWND text = staticControl(SS_LEFT, 10, 10, 150, 20, "WWWW MMMM");
-  SetPropA(text, platformProcKey,
-           reinterpret_cast<HANDLE>(SetWindowLongPtrA(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&platformSideProc))));
+  const LONG_PTR platform = SetWindowLongPtrA(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&platformSideProc));
+  SetPropA(text, platformProcKey, reinterpret_cast<HANDLE>(platform));
   install();
   repaint(text);
   const int oldInk = inkIn(text);

@@ -95,6 +95,14 @@ TEST_F(SkinInstallationTest, CaptionHeightAndDefaultsOfTheRecord) {
     options.captionHeight = h.given;
     const HWND window = skinnedPopup(0, options);
     EXPECT_EQ(recordOf(window).captionHeight, h.expected);
+    // The height is where the caption ends: a press on its last row drags the window,
+    // one two rows further down does not.
+    messageLog().clear();
+    for (const int y : {h.expected, h.expected + 2}) {
+      SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(100, y));
+      SendMessageA(window, WM_LBUTTONUP, 0, pointParam(100, y));
+    }
+    EXPECT_EQ(loggedParameters(window, WM_NCLBUTTONDOWN), std::vector<WPARAM>{HTCAPTION}) << h.expected;
     DestroyWindow(window);
   }
   InstallOptions fixed;
