@@ -6,7 +6,6 @@
 namespace skin::frame {
 namespace {
 
-constexpr int wrapTileFlipXY = 3;
 constexpr size_t keptGlyphLimit = 16;
 
 }  // namespace
@@ -38,7 +37,7 @@ PixelSurface::PixelSurface(const OffscreenImage& image) {
 
 draw::DrawingLinearBrush verticalGradient(float top, float bottom, draw::Argb from, draw::Argb to) {
   draw::DrawingLinearBrush brush;
-  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, wrapTileFlipXY);
+  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, Gdiplus::WrapModeTileFlipXY);
   return brush;
 }
 
