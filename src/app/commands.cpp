@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "draw/text_conversion.h"
 #include "shortlink/short_link_client.h"
+#include "skin/core/window_helpers.h"
 #include "skin/msgbox/message_box_skin.h"
 
 namespace app {
@@ -20,14 +21,6 @@ constexpr char emptyInputMessage[] = "网址不能为空";
 constexpr char unsupportedSchemeMessage[] = "只能转换 http 或 https 网址";
 constexpr char notExpandableMessage[] = "这不是可展开的短链接";
 constexpr char noticeCaption[] = "提示";
-
-std::string windowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(copied, 0)));
-  return text;
-}
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
@@ -139,7 +132,7 @@ namespace {
 
 // The address to request for the input box, or nullopt once the user was told why not.
 std::optional<std::string> addressFromInput() {
-  const std::string typed = trimmedInput(windowText(mainWindow().编辑框1));
+  const std::string typed = trimmedInput(skin::windowText(mainWindow().编辑框1));
   if (typed.empty()) {
     showMessage(emptyInputMessage);
     return std::nullopt;
@@ -183,7 +176,7 @@ void onExpandClicked() {
 }
 
 void onCopyClicked() {
-  const std::string result = windowText(mainWindow().编辑框2);
+  const std::string result = skin::windowText(mainWindow().编辑框2);
   if (result.empty())
     showMessage("结果框里没有可复制的网址", noticeCaption);
   else if (putTextOnClipboard(result))

@@ -15,10 +15,6 @@
 namespace skin {
 namespace {
 
-constexpr int pixelUnit = 2;
-constexpr int antiAlias = 4;
-constexpr int clipReplace = 0;
-constexpr int clipExclusiveOr = 3;
 
 // Everything the picture of a check box or radio button depends on. The check state
 // is asked of the control at every paint, never kept.
@@ -75,8 +71,8 @@ void fillRadially(draw::DrawingSurface& g, const draw::DrawingPath& shape, draw:
 // that lies outside the indicator (the two shapes combined by exclusive or).
 void paintHalo(draw::DrawingSurface& g, const draw::DrawingPath& indicator, const draw::DrawingPath& halo,
                COLORREF accent) {
-  g.setClipPath(indicator, clipReplace);
-  g.setClipPath(halo, clipExclusiveOr);
+  g.setClipPath(indicator, Gdiplus::CombineModeReplace);
+  g.setClipPath(halo, Gdiplus::CombineModeXor);
   fillRadially(g, halo, toArgb(white, 255), 0.4f);
   fillRadially(g, halo, toArgb(accent, 255), 0.3f);
 }
@@ -108,7 +104,7 @@ void paintCheckBoxIndicator(draw::DrawingSurface& g, const IndicatorArea& a, con
 }
 
 void paintRadioIndicator(draw::DrawingSurface& g, const IndicatorArea& a, const IndicatorLook& look) {
-  g.setSmoothingMode(antiAlias);
+  g.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   const draw::DrawingPath circle = ellipsePath(a.x + 2, a.c, 12, 12);
   g.fillPath(draw::DrawingSolidBrush(toArgb(white, 255)), circle);
   fillWithGradient(g, circle, {a.x + 3, a.c + 1}, {a.x + 10, a.c + 11}, toArgb(black, 100), toArgb(black, 0));
@@ -139,11 +135,11 @@ void paintCaption(draw::DrawingSurface& g, const IndicatorLook& look, float left
   if (look.caption.empty()) return;
   const draw::DrawingSolidBrush ink(toArgb(look.textColour, 255));
   const draw::DrawingFontFamily family = fontFamilyOrFallback(look.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, pixelUnit);
+  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, Gdiplus::UnitPixel);
   draw::DrawingStringFormat format;
   format.create();
-  format.setAlignment(0);
-  format.setLineAlignment(1);
+  format.setAlignment(Gdiplus::StringAlignmentNear);
+  format.setLineAlignment(Gdiplus::StringAlignmentCenter);
   g.drawString(look.caption, font, ink, {left, 2, width, static_cast<float>(look.h)}, format);
 }
 

@@ -41,10 +41,6 @@ void fillEditRecord(EditRecord& record, HWND edit, EditOverlays overlays) {
   props::setTextColour(edit, 0);
 }
 
-void repaintOverlay(HWND edit, ScrollDirection direction) {
-  paintScrollBar(findScrolledControl(edit), direction, noScrollPart);
-}
-
 // The overlays live with the parent; once their edit box is gone they would only
 // cover the parent with a stale picture.
 void retireOverlays(const EditRecord& record) {
@@ -120,7 +116,7 @@ LRESULT onKillFocus(const EditMessage& m) {
 // the scroll position it leaves behind and cover what the native bar drew meanwhile.
 LRESULT forwardThenRepaintOverlays(const EditMessage& m) {
   const LRESULT result = forward(m);
-  repaintEditOverlays(m.edit);
+  repaintScrollOverlays(m.edit, OverlayCheck::withScrollStyle);
   return result;
 }
 
@@ -146,7 +142,7 @@ LRESULT onPlacementChange(const EditMessage& m) {
 // scroll bars over it, so it is not called.
 LRESULT onNcPaint(const EditMessage& m) {
   paintEditFrame(m.edit);
-  if (hasScrollStyle(m.edit)) repaintEditOverlays(m.edit);
+  if (hasScrollStyle(m.edit)) repaintScrollOverlays(m.edit, OverlayCheck::withScrollStyle);
   return 0;
 }
 
@@ -166,7 +162,8 @@ LRESULT onKeyDown(const EditMessage& m) {
 LRESULT onScroll(const EditMessage& m) {
   if (translucent()) invalidateWhole(m.edit);
   const LRESULT result = forward(m);
-  repaintOverlay(m.edit, m.message == WM_VSCROLL ? ScrollDirection::vertical : ScrollDirection::horizontal);
+  repaintScrollOverlays(m.edit, OverlayCheck::anyOverlay,
+                        m.message == WM_VSCROLL ? ScrollDirection::vertical : ScrollDirection::horizontal);
   return result;
 }
 
@@ -175,7 +172,7 @@ LRESULT onMouseMove(const EditMessage& m) {
   if (m.record.mouseDown) {
     // Selecting by dragging: the text moves under a transparent background.
     if (!hasScrollStyle(m.edit)) invalidateWhole(m.edit);
-    repaintEditOverlays(m.edit);
+    repaintScrollOverlays(m.edit, OverlayCheck::withScrollStyle);
   }
   return forward(m);
 }
@@ -266,13 +263,6 @@ void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {
   }
   const draw::WindowDC windowDc = draw::WindowDC::whole(edit);
   if (windowDc) canvas.copyTo(windowDc.get(), area.left, area.top);
-}
-
-void repaintEditOverlays(HWND edit) {
-  const LONG style = styleOf(edit);
-  const ScrolledControl scrolled = findScrolledControl(edit);
-  if (scrolled.vertical.overlay && (style & WS_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, 0);
-  if (scrolled.horizontal.overlay && (style & WS_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, 0);
 }
 
 }  // namespace skin

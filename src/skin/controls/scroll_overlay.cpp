@@ -62,6 +62,12 @@ WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
 
+bool nativeBarVisible(HWND control, LONG bar) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+}
+
 ArrowGlyph scrollArrow(ScrollDirection direction, bool first) {
   if (direction == ScrollDirection::vertical) return first ? ArrowGlyph::scrollUp : ArrowGlyph::scrollDown;
   return first ? ArrowGlyph::scrollLeft : ArrowGlyph::scrollRight;
@@ -267,6 +273,20 @@ int scrollPartAt(const ScrollBarParts& parts, POINT point) {
   if (inside(parts[1])) return secondArrowPart;
   if (inside(parts[2])) return thumbPart;
   return noScrollPart;
+}
+
+void repaintScrollOverlays(HWND control, OverlayCheck check, std::optional<ScrollDirection> only) {
+  const ScrolledControl scrolled = findScrolledControl(control);
+  if (!scrolled) return;
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  for (const ScrollDirection direction : {ScrollDirection::vertical, ScrollDirection::horizontal}) {
+    if ((only && *only != direction) || !scrolled.bar(direction).overlay) continue;
+    const bool vertical = direction == ScrollDirection::vertical;
+    if (check == OverlayCheck::withScrollStyle && !(style & (vertical ? WS_VSCROLL : WS_HSCROLL))) continue;
+    if (check == OverlayCheck::withVisibleBar && !nativeBarVisible(control, vertical ? OBJID_VSCROLL : OBJID_HSCROLL))
+      continue;
+    paintScrollBar(scrolled, direction, noScrollPart);
+  }
 }
 
 int hitTestScrollBar(const ScrolledControl& control, ScrollDirection direction, LPARAM screenPoint) {

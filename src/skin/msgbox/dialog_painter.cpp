@@ -115,14 +115,14 @@ void paintDialog(HWND dialog) {
     GlowTitleOptions title;
     title.family = "黑体";
     title.size = 12;
-    title.align = 0;
-    title.lineAlign = 1;
+    title.align = Gdiplus::StringAlignmentNear;
+    title.lineAlign = Gdiplus::StringAlignmentCenter;
     drawGlowTitle(surface, windowText(dialog), 8, -3, static_cast<float>(size.cx), 30, black, white, 4, title);
     for (int button = 1; button <= static_cast<int>(record->titleButtons.size()); ++button)
       drawDialogCloseButton(index, button, &surface, false);
   }
 
-  const draw::WindowDC target = dialogWindowDC(dialog);
+  const draw::WindowDC target = getWindowDCExcludingChildren(dialog);
   if (target) BitBlt(target.get(), 0, 0, size.cx, size.cy, record->backgroundImage.dc(), 0, 0, SRCCOPY);
 }
 
@@ -136,10 +136,10 @@ void drawGlowTitle(draw::DrawingSurface& surface, std::string_view text, float x
 
   draw::DrawingBitmap title(width, height);
   draw::DrawingSurface titleSurface = draw::DrawingSurface::fromImage(title);
-  titleSurface.setSmoothingMode(4);
-  titleSurface.setCompositingQuality(2);
-  titleSurface.setInterpolationMode(7);
-  titleSurface.setPixelOffsetMode(3);
+  titleSurface.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  titleSurface.setCompositingQuality(Gdiplus::CompositingQualityHighQuality);
+  titleSurface.setInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  titleSurface.setPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
 
   // The glyphs solid in the glow colour...
   {
@@ -155,8 +155,8 @@ void drawGlowTitle(draw::DrawingSurface& surface, std::string_view text, float x
     draw::DrawingBitmap reduced(smallWidth, smallHeight);
     {
       draw::DrawingSurface reducedSurface = draw::DrawingSurface::fromImage(reduced);
-      reducedSurface.setPixelOffsetMode(3);
-      reducedSurface.setInterpolationMode(7);
+      reducedSurface.setPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
+      reducedSurface.setInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
       reducedSurface.drawImage(title, 0, 0, static_cast<float>(smallWidth), static_cast<float>(smallHeight));
     }
     titleSurface.clear(0);
@@ -202,21 +202,8 @@ void drawDialogCloseButton(int windowIndex, int button, draw::DrawingSurface* su
       paintDialogBase(own, static_cast<float>(image.width()), static_cast<float>(image.height()));
     if (glyph) own.drawImage(glyph, static_cast<float>(x), static_cast<float>(y + 3));
   }
-  const draw::WindowDC target = dialogWindowDC(record->window);
+  const draw::WindowDC target = getWindowDCExcludingChildren(record->window);
   if (target) BitBlt(target.get(), x, y, w, h, image.dc(), x, y, SRCCOPY);
-}
-
-draw::WindowDC dialogWindowDC(HWND window) {
-  draw::WindowDC dc = draw::WindowDC::whole(window);
-  if (!dc) return dc;
-  // Transparent children are spared too: the frame copy must never cover a control.
-  for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-       child = FindWindowExA(window, child, nullptr, nullptr)) {
-    if (!IsWindowVisible(child)) continue;
-    const RECT place = rectInParentWindow(child);
-    ExcludeClipRect(dc.get(), place.left, place.top, place.right, place.bottom);
-  }
-  return dc;
 }
 
 }  // namespace skin

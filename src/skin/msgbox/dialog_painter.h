@@ -20,8 +20,8 @@ struct GlowTitleOptions {
   std::string family = "宋体";
   int style = 0;
   float size = 13.0f;
-  int align = 0;      // 0 near, 1 centre, 2 far
-  int lineAlign = 0;
+  Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear;
+  Gdiplus::StringAlignment lineAlign = Gdiplus::StringAlignmentNear;
 };
 
 // Text as a path, filled in fillColour over a halo of glowColour that is blurred by
@@ -33,9 +33,5 @@ void drawGlowTitle(draw::DrawingSurface& surface, std::string_view text, float x
 // With a surface (the full paint) only its glyph is drawn onto it; without one the
 // button's rectangle of backgroundImage is redrawn and copied to the screen.
 void drawDialogCloseButton(int windowIndex, int button, draw::DrawingSurface* surface, bool hot);
-
-// The whole-window device context of the window with every visible child excluded
-// from its clip, so that copying the frame never paints over a control.
-draw::WindowDC dialogWindowDC(HWND window);
 
 }  // namespace skin

@@ -118,7 +118,7 @@ const OffscreenImage* keptBackground(SkinnedWindowRecord& record, int width, int
     else if (const draw::DrawingImage picture = draw::DrawingImage::fromBytes(source.picture))
       placePicture(surface.get(), picture, source.mode, width, height);
   }
-  surface.get().setSmoothingMode(smoothingAntiAlias);
+  surface.get().setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   paintCaptionBand(surface.get(), record, width, height);
   if (record.titleBar) paintOutline(surface.get(), width, height);
   surface.close();

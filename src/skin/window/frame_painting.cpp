@@ -6,7 +6,6 @@
 namespace skin::frame {
 namespace {
 
-constexpr int wrapTileFlipXY = 3;
 constexpr size_t keptGlyphLimit = 16;
 
 }  // namespace
@@ -38,7 +37,7 @@ PixelSurface::PixelSurface(const OffscreenImage& image) {
 
 draw::DrawingLinearBrush verticalGradient(float top, float bottom, draw::Argb from, draw::Argb to) {
   draw::DrawingLinearBrush brush;
-  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, wrapTileFlipXY);
+  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, Gdiplus::WrapModeTileFlipXY);
   return brush;
 }
 
@@ -55,7 +54,7 @@ const draw::DrawingBitmap* decodedPicture(FrameCache& cache, const std::vector<s
 void copyToWindow(const SkinnedWindowRecord& record, const RECT& rect) {
   const RECT visible = intersection(rect, boundsOf(record.backgroundImage));
   if (IsRectEmpty(&visible)) return;
-  draw::WindowDC dc(record.window, getClippedDC(record.window));
+  const draw::WindowDC dc = getClippedDC(record.window);
   if (dc) copyRect(dc.get(), record.backgroundImage.dc(), visible);
 }
 

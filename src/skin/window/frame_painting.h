@@ -15,9 +15,6 @@
 
 namespace skin::frame {
 
-inline constexpr int smoothingNone = 3;
-inline constexpr int smoothingAntiAlias = 4;
-
 inline float f(int value) { return static_cast<float>(value); }
 
 inline RECT rectOfSize(int x, int y, int width, int height) { return RECT{x, y, x + width, y + height}; }

@@ -137,7 +137,7 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
   opacity = pressed ? 0 : std::clamp(opacity, 0, 255);
 
   std::string key = buttonMemoKey(*record, b, visible, pressed, opacity);
-  if (surface) surface->flush(1);
+  if (surface) surface->flush(Gdiplus::FlushIntentionSync);
   if (const PaintMemo* memo = findMemo(record->frameCache, key)) {
     putBack(record->backgroundImage, *memo);
     if (!surface) copyToWindow(*record, visible);
@@ -153,8 +153,9 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
     surface = &own->get();
   }
   const unsigned state = surface->save();
-  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top), 1);
-  surface->setSmoothingMode(pressed ? smoothingNone : smoothingAntiAlias);
+  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top),
+                       Gdiplus::CombineModeIntersect);
+  surface->setSmoothingMode(pressed ? Gdiplus::SmoothingModeNone : Gdiplus::SmoothingModeAntiAlias);
   if (pressed)
     paintPressedButton(*surface, *record, b, x, y);
   else
@@ -164,7 +165,7 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
   if (own)
     own->close();
   else
-    surface->flush(1);
+    surface->flush(Gdiplus::FlushIntentionSync);
   keepMemo(record->frameCache, std::move(key), record->backgroundImage, visible);
   if (own) copyToWindow(*record, visible);
 }
