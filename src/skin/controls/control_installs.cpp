@@ -3,6 +3,7 @@
 #include "skin/controls/button_skin.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/header_skin.h"
+#include "skin/controls/list_skin.h"
 #include "skin/controls/progress_skin.h"
 #include "skin/controls/track_bar_skin.h"
 #include "skin/controls/up_down_skin.h"
@@ -15,7 +16,6 @@ void skinComboBoxes(int, HWND) {}
 void paintCheckBox(HWND, UINT) {}
 void paintRadioButton(HWND, UINT) {}
 void skinCheckAndRadioButtons(int, HWND) {}
-void installListSkins(int, HWND) {}
 void installToolbarSkins(int, HWND) {}
 
 namespace {

@@ -44,16 +44,6 @@ void repaintOverlay(HWND edit, ScrollDirection direction) {
   paintScrollBar(findScrolledControl(edit), direction, noScrollPart);
 }
 
-// The overlays live with the parent; once their edit box is gone they would only
-// cover the parent with a stale picture.
-void retireOverlays(const EditRecord& record) {
-  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
-    if (!overlay || !IsWindow(overlay)) continue;
-    ShowWindow(overlay, SW_HIDE);
-    PostMessageA(overlay, WM_CLOSE, 0, 0);
-  }
-}
-
 // The overlays lying over the scroll bars in the ring, in the edit's window
 // coordinates: the frame leaves them alone.
 std::vector<RECT> overlaysInTheRing(HWND edit, const EditRecord& record) {
@@ -92,7 +82,7 @@ LRESULT forward(const EditMessage& m) { return forwardMessage(m.edit, m.message,
 
 LRESULT onDestroy(const EditMessage& m) {
   props::deleteColourObjects(m.edit);
-  retireOverlays(m.record);
+  retireScrollOverlays(scrolledControlOf(m.record));
   return forward(m);
 }
 

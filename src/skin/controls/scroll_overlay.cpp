@@ -176,8 +176,16 @@ ScrolledControl findScrolledControl(HWND control) {
     if (EditRecord* edit = lookUpControl(control, &SkinnedWindowRecord::edits).record) return scrolledControlOf(*edit);
     return {};
   }
-  if (ListRecord* list = lookUpControl(control, &SkinnedWindowRecord::lists).record) return scrolledControlOf(*list);
+  if (ListSkinRecord* list = lookUpControl(control, &SkinnedWindowRecord::lists).record) return scrolledControlOf(*list);
   return {};
+}
+
+void retireScrollOverlays(const ScrolledControl& control) {
+  for (const HWND overlay : {control.vertical.overlay, control.horizontal.overlay}) {
+    if (!overlay || !IsWindow(overlay)) continue;
+    ShowWindow(overlay, SW_HIDE);
+    PostMessageA(overlay, WM_CLOSE, 0, 0);
+  }
 }
 
 HWND createScrollOverlay(HWND control, ScrollDirection direction, bool visible) {

@@ -53,6 +53,10 @@ HWND createScrollOverlay(HWND control, ScrollDirection direction, bool visible);
 // or style, or was shown or hidden.
 void placeScrollOverlays(HWND control);
 
+// Hides the control's overlays and closes them: they live with the parent, and once
+// their control is gone they would only cover the parent with a stale picture.
+void retireScrollOverlays(const ScrolledControl& control);
+
 LRESULT CALLBACK verticalOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK horizontalOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam);
 
