@@ -201,14 +201,16 @@ LRESULT paintOverWashedBackground(const ListMessage& m) {
 
 LRESULT onPaint(const ListMessage& m) {
   ListSkinRecord& record = m.record();
-  placeScrollOverlays(m.control);
-  paintFrameOf(record, record.hot, record.focused);
   // Without an overlay, or while the mouse rests on it, the kept picture may be behind.
   if (!record.verticalOverlay || record.hoverTracked) record.dirty = true;
+  // Nothing changed: the frame and the overlays are as they were (a move, a size change
+  // or a non-client paint deals with those), and the picture comes back as it was.
   if (!record.dirty) {
     restoreFromWindowImage(m.control, props::controlKeys, false);
     return DefWindowProcA(m.control, m.message, m.wParam, m.lParam);
   }
+  placeScrollOverlays(m.control);
+  paintFrameOf(record, record.hot, record.focused);
   if (translucent()) {
     if (isWindowOfClass(m.control, WC_TREEVIEWA)) return paintTreeView(m);
     if (isWindowOfClass(m.control, WC_LISTVIEWA) || isWindowOfClass(m.control, "ListBox") ||
