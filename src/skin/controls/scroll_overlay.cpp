@@ -58,6 +58,17 @@ void moveOverTheBar(HWND overlay, const RECT& bar) {
   SetWindowPos(overlay, HWND_TOP, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, SWP_NOACTIVATE);
 }
 
+// Whether the overlay already covers the bar, above its control. Moving a window costs
+// the display a round trip, and the placing is asked for at every full paint of a list.
+bool alreadyOverTheBar(HWND overlay, HWND control, const RECT& bar) {
+  RECT place = windowRectOf(overlay);
+  MapWindowPoints(nullptr, GetParent(overlay), reinterpret_cast<POINT*>(&place), 2);
+  if (!EqualRect(&place, &bar)) return false;
+  for (HWND below = GetWindow(overlay, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+    if (below == control) return true;
+  return false;
+}
+
 WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
@@ -221,7 +232,10 @@ void placeScrollOverlays(HWND control) {
     } else if (hasBar) {
       ShowWindow(overlay, visible ? SW_SHOWNA : SW_HIDE);
     }
-    if (visible) moveOverTheBar(overlay, barRectInParent(control, direction));
+    // A hidden overlay covers nothing, wherever it is.
+    if (!visible || !IsWindowVisible(overlay)) continue;
+    const RECT bar = barRectInParent(control, direction);
+    if (!alreadyOverTheBar(overlay, control, bar)) moveOverTheBar(overlay, bar);
   }
 }
 
