@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "common_controls.h"
+#include "draw/drawing.h"
+#include "draw/gdi_handles.h"
 #include "skin/core/control_properties.h"
 #include "skinned_form.h"
 
@@ -211,6 +213,46 @@ TEST_F(ListSkinTest, TranslucentListViewDrawsItsItemsOverTheWashedBackground) {
   EXPECT_GT(washed.g, ground.g + 20);
   EXPECT_LT(washed.g, 240);
   EXPECT_FALSE(recordOf(listView)->dirty) << "a full paint leaves it clean";
+}
+
+TEST_F(ListSkinTest, ScrollingLineByLineLeavesTheObjectCountersFlat) {
+  const HWND listView = form.add(WC_LISTVIEWA, 20, 40, 150, 150, LVS_REPORT | WS_VSCROLL, WS_EX_CLIENTEDGE);
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<char*>("Name");
+  column.cx = 120;
+  SendMessageA(listView, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  for (int row = 0; row < 1000; ++row) {
+    const std::string text = "row " + std::to_string(row);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  const HWND treeView = form.add(WC_TREEVIEWA, 190, 40, 150, 150, WS_VSCROLL, WS_EX_CLIENTEDGE);
+  for (int node = 0; node < 500; ++node) {
+    const std::string text = "node " + std::to_string(node);
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(treeView, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+  }
+  form.install(true);
+  const int gdiObjects = draw::liveGdiObjectCount();
+  const int drawingObjects = draw::liveDrawingObjectCount();
+  for (int line = 0; line < 150; ++line) {
+    for (const HWND control : {listView, treeView}) {
+      SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+      UpdateWindow(control);
+    }
+  }
+  form.settle();
+  EXPECT_GT(SendMessageA(listView, LVM_GETTOPINDEX, 0, 0), 100) << "the list view scrolled";
+  EXPECT_EQ(draw::liveGdiObjectCount(), gdiObjects);
+  EXPECT_EQ(draw::liveDrawingObjectCount(), drawingObjects);
 }
 
 }  // namespace
