@@ -9,20 +9,13 @@
 #include "app/startup.h"
 #include "draw/text_conversion.h"
 #include "shortlink/short_link_client.h"
+#include "skin/core/window_helpers.h"
 #include "skin/msgbox/message_box_skin.h"
 
 namespace app {
 namespace {
 
 constexpr char cannotConnectMessage[] = "无法连接短链接服务";
-
-std::string windowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(copied, 0)));
-  return text;
-}
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
@@ -93,7 +86,7 @@ std::string shortenFailureMessage() {
 
 void onShortenClicked() {
   const MainWindow& form = mainWindow();
-  const std::string typed = windowText(form.编辑框1);
+  const std::string typed = skin::windowText(form.编辑框1);
   if (typed.empty()) {
     showMessage("网址不能为空");
     return;
@@ -108,7 +101,7 @@ void onShortenClicked() {
 
 void onExpandClicked() {
   const MainWindow& form = mainWindow();
-  const shortlink::RedirectReply reply = shortlink::requestWithoutRedirect(withScheme(windowText(form.编辑框1)));
+  const shortlink::RedirectReply reply = shortlink::requestWithoutRedirect(withScheme(skin::windowText(form.编辑框1)));
   if (!reply.replied) {
     showMessage(cannotConnectMessage);
   } else if (isRedirectStatus(reply.status) && !reply.location.empty()) {
@@ -119,7 +112,7 @@ void onExpandClicked() {
 }
 
 void onCopyClicked() {
-  if (putTextOnClipboard(windowText(mainWindow().编辑框2)))
+  if (putTextOnClipboard(skin::windowText(mainWindow().编辑框2)))
     showMessage("网址已复制好", "提示");
   else
     showMessage("复制失败，剪贴板正被其他程序占用", "提示");

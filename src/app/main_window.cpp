@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/skin_activation.h"
 #include "app/startup.h"
+#include "draw/gdi_handles.h"
 
 namespace app {
 namespace {
@@ -16,8 +17,9 @@ HFONT labelFont(HWND label) {
 }
 
 void paintLabel(HWND label) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(label, &paint);
+  const draw::PaintDC paint = draw::PaintDC::begin(label);
+  if (!paint) return;
+  const HDC dc = paint.get();
   // DrawTextA would convert with the font's character set, not the process code page.
   wchar_t text[256];
   const int length = GetWindowTextW(label, text, 256);
@@ -25,7 +27,8 @@ void paintLabel(HWND label) {
   GetClientRect(label, &area);
   const bool transparent = GetWindowLongPtrA(label, GWL_EXSTYLE) & WS_EX_TRANSPARENT;
   const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (transparent ? DT_LEFT : DT_CENTER);
-  HGDIOBJ previousFont = SelectObject(dc, labelFont(label) ? labelFont(label) : GetStockObject(DEFAULT_GUI_FONT));
+  const HGDIOBJ font = labelFont(label) ? labelFont(label) : GetStockObject(DEFAULT_GUI_FONT);
+  const draw::ScopedSelectObject selectedFont(dc, font);
   SetBkMode(dc, TRANSPARENT);
   // Light text with a soft shadow reads on the dark and the light parts of the picture.
   RECT shadow = area;
@@ -34,8 +37,6 @@ void paintLabel(HWND label) {
   DrawTextW(dc, text, length, &shadow, format);
   SetTextColor(dc, labelTextColour);
   DrawTextW(dc, text, length, &area, format);
-  SelectObject(dc, previousFont);
-  EndPaint(label, &paint);
 }
 
 LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {

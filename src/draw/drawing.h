@@ -462,8 +462,8 @@ class DrawingBitmap : public DrawingImage {
   DrawingBitmap cloneArea(float x, float y, float width, float height, int pixelFormat = pixelFormat32bppArgb) const;
   // A new platform bitmap with the pixels composed over the background colour.
   OwnedBitmap toHbitmap(Argb background) const;
-  // A new icon; the caller destroys it with DestroyIcon.
-  HICON toHicon() const;
+  // A new icon, owned by the result.
+  OwnedIcon toHicon() const;
   // LockBits flags: 1 read, 2 write, 4 user buffer.
   bool lockBits(const RECT* rect, unsigned flags, int pixelFormat, Gdiplus::BitmapData& data);
   bool unlockBits(Gdiplus::BitmapData& data);

@@ -287,10 +287,10 @@ OwnedBitmap DrawingBitmap::toHbitmap(Argb background) const {
   return OwnedBitmap(platformBitmap);
 }
 
-HICON DrawingBitmap::toHicon() const {
+OwnedIcon DrawingBitmap::toHicon() const {
   HICON icon = nullptr;
-  if (!keepStatus(flat::GdipCreateHICONFromBitmap(bitmap(), &icon))) return nullptr;
-  return icon;
+  if (!keepStatus(flat::GdipCreateHICONFromBitmap(bitmap(), &icon))) return {};
+  return OwnedIcon(icon);
 }
 
 bool DrawingBitmap::lockBits(const RECT* rect, unsigned flags, int pixelFormat, Gdiplus::BitmapData& data) {

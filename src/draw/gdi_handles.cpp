@@ -12,129 +12,16 @@ namespace detail {
 void countGdiObject(int delta) { liveGdiObjects += delta; }
 }  // namespace detail
 
-// MemoryDC
-
-MemoryDC::MemoryDC(HDC adopted) : dc_(adopted) {
-  if (dc_) detail::countGdiObject(+1);
-}
-
 MemoryDC MemoryDC::createCompatible(HDC reference) { return MemoryDC(CreateCompatibleDC(reference)); }
-
-MemoryDC::MemoryDC(MemoryDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-
-MemoryDC& MemoryDC::operator=(MemoryDC&& other) noexcept {
-  if (this != &other) {
-    reset();
-    dc_ = std::exchange(other.dc_, nullptr);
-  }
-  return *this;
-}
-
-MemoryDC::~MemoryDC() { reset(); }
-
-void MemoryDC::reset(HDC adopted) {
-  if (adopted == dc_) return;
-  if (dc_) {
-    DeleteDC(dc_);
-    detail::countGdiObject(-1);
-  }
-  dc_ = adopted;
-  if (dc_) detail::countGdiObject(+1);
-}
-
-HDC MemoryDC::release() {
-  if (dc_) detail::countGdiObject(-1);
-  return std::exchange(dc_, nullptr);
-}
-
-// WindowDC
-
-WindowDC::WindowDC(HWND window, HDC adopted) : window_(window), dc_(adopted) {
-  if (dc_) detail::countGdiObject(+1);
-}
 
 WindowDC WindowDC::client(HWND window) { return WindowDC(window, GetDC(window)); }
 
 WindowDC WindowDC::whole(HWND window) { return WindowDC(window, GetWindowDC(window)); }
 
-WindowDC::WindowDC(WindowDC&& other) noexcept
-    : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
-
-WindowDC& WindowDC::operator=(WindowDC&& other) noexcept {
-  if (this != &other) {
-    reset();
-    window_ = std::exchange(other.window_, nullptr);
-    dc_ = std::exchange(other.dc_, nullptr);
-  }
-  return *this;
-}
-
-WindowDC::~WindowDC() { reset(); }
-
-void WindowDC::reset() {
-  if (dc_) {
-    ReleaseDC(window_, dc_);
-    detail::countGdiObject(-1);
-  }
-  window_ = nullptr;
-  dc_ = nullptr;
-}
-
-void WindowDC::reset(HWND window, HDC adopted) {
-  if (adopted && adopted == dc_) {
-    window_ = window;
-    return;
-  }
-  reset();
-  window_ = window;
-  dc_ = adopted;
-  if (dc_) detail::countGdiObject(+1);
-}
-
-HDC WindowDC::release() {
-  if (dc_) detail::countGdiObject(-1);
-  return std::exchange(dc_, nullptr);
-}
-
-// PaintDC
-
-PaintDC::PaintDC(HWND window, const PAINTSTRUCT& paint) : window_(window), paint_(paint) {
-  if (paint_.hdc) detail::countGdiObject(+1);
-}
-
 PaintDC PaintDC::begin(HWND window) {
   PAINTSTRUCT paint{};
   if (!BeginPaint(window, &paint)) return PaintDC();
   return PaintDC(window, paint);
-}
-
-PaintDC::PaintDC(PaintDC&& other) noexcept
-    : window_(std::exchange(other.window_, nullptr)), paint_(std::exchange(other.paint_, PAINTSTRUCT{})) {}
-
-PaintDC& PaintDC::operator=(PaintDC&& other) noexcept {
-  if (this != &other) {
-    reset();
-    window_ = std::exchange(other.window_, nullptr);
-    paint_ = std::exchange(other.paint_, PAINTSTRUCT{});
-  }
-  return *this;
-}
-
-PaintDC::~PaintDC() { reset(); }
-
-void PaintDC::reset() {
-  if (paint_.hdc) {
-    EndPaint(window_, &paint_);
-    detail::countGdiObject(-1);
-  }
-  window_ = nullptr;
-  paint_ = PAINTSTRUCT{};
-}
-
-PAINTSTRUCT PaintDC::release() {
-  if (paint_.hdc) detail::countGdiObject(-1);
-  window_ = nullptr;
-  return std::exchange(paint_, PAINTSTRUCT{});
 }
 
 // ScopedSelectObject

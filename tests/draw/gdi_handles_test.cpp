@@ -110,3 +110,35 @@ TEST(GdiHandles, ScopedSelectObjectRestoresThePreviousObject) {
   EXPECT_EQ(GetCurrentObject(memory.get(), OBJ_BITMAP), kept.get()) << "a released selection stays";
   SelectObject(memory.get(), previous);
 }
+
+TEST(GdiHandles, IconsAndKernelHandlesAreGivenBackAndNotCounted) {
+  const int before = liveGdiObjectCount();
+  HANDLE eventHandle = nullptr;
+  HICON iconHandle = nullptr;
+  {
+    OwnedHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ICONINFO parts{TRUE, 0, 0, nullptr, nullptr};
+    const OwnedBitmap mask(CreateBitmap(8, 8, 1, 1, nullptr));
+    const OwnedBitmap colour(CreateBitmap(8, 8, 1, 32, nullptr));
+    parts.hbmMask = mask.get();
+    parts.hbmColor = colour.get();
+    OwnedIcon icon(CreateIconIndirect(&parts));
+    ASSERT_TRUE(event && icon);
+    eventHandle = event.get();
+    iconHandle = icon.get();
+    EXPECT_EQ(liveGdiObjectCount(), before + 2) << "the two bitmaps only";
+  }
+  DWORD flags = 0;
+  EXPECT_FALSE(GetHandleInformation(eventHandle, &flags)) << "closed";
+  ICONINFO info{};
+  EXPECT_FALSE(GetIconInfo(iconHandle, &info)) << "destroyed";
+  EXPECT_EQ(liveGdiObjectCount(), before);
+
+  // CreateFileA's failure value is no handle, and closing an owner reports the result.
+  OwnedHandle missing(CreateFileA("Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_FALSE(missing);
+  EXPECT_TRUE(missing.close());
+  OwnedHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  EXPECT_TRUE(event.close());
+  EXPECT_FALSE(event);
+}

@@ -175,11 +175,10 @@ TEST(ImageCoding, PlatformBitmapAndIconRoundTrip) {
   }
   EXPECT_EQ(liveGdiObjectCount(), before);
 
-  HICON icon = source.toHicon();
-  ASSERT_NE(icon, nullptr);
+  const OwnedIcon icon = source.toHicon();
+  ASSERT_TRUE(icon);
   DrawingBitmap fromIcon;
-  ASSERT_TRUE(fromIcon.createFromHicon(icon));
-  DestroyIcon(icon);
+  ASSERT_TRUE(fromIcon.createFromHicon(icon.get()));
   EXPECT_EQ(fromIcon.width(), 16u);
   EXPECT_TRUE(colourNear(fromIcon.getPixel(8, 8), opaqueRed));
   EXPECT_EQ(alphaOf(fromIcon.getPixel(2, 2)), 0);

@@ -17,20 +17,6 @@ namespace {
 
 bool translucentControlsOn() { return theme().skinControls && theme().translucentControls; }
 
-bool scrollBarVisible(HWND control, LONG bar) {
-  SCROLLBARINFO info{};
-  info.cbSize = sizeof info;
-  return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-}
-
-// A change of text can move the thumbs of the edit's visible scroll bars.
-void repaintScrollOverlays(HWND edit) {
-  const ScrolledControl scrolled = findScrolledControl(edit);
-  if (!scrolled) return;
-  if (scrollBarVisible(edit, OBJID_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, noScrollPart);
-  if (scrollBarVisible(edit, OBJID_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, noScrollPart);
-}
-
 void prepareText(HDC dc, HWND control) {
   SetTextColor(dc, props::textColour(control));
   SetBkMode(dc, TRANSPARENT);
@@ -88,7 +74,8 @@ void onChildCommand(WPARAM wParam, LPARAM lParam) {
   if (isWindowOfClass(control, "Edit")) {
     if (code == EN_CHANGE || code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL)
       InvalidateRect(control, nullptr, TRUE);
-    if (code == EN_CHANGE) repaintScrollOverlays(control);
+    // A change of text can move the thumbs of the edit's visible scroll bars.
+    if (code == EN_CHANGE) repaintScrollOverlays(control, OverlayCheck::withVisibleBar);
   } else if (isWindowOfClass(control, "ListBox")) {
     if (code == LBN_SELCHANGE || code == LBN_SELCANCEL) InvalidateRect(control, nullptr, FALSE);
   } else if (isWindowOfClass(control, "ComboBox")) {

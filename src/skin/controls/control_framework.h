@@ -45,6 +45,7 @@
 #include "skin/core/control_properties.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/core/window_helpers.h"
 
 namespace skin {
 
@@ -104,10 +105,12 @@ void installControls(int windowIndex, HWND container, const char* windowClass, R
   if (!theme().skinControls) return;
   SkinnedWindowRecord* window = skinnedWindowAt(windowIndex);
   if (!window || !container) return;
-  for (HWND child = FindWindowExA(container, nullptr, windowClass, nullptr); child;
-       child = FindWindowExA(container, child, windowClass, nullptr)) {
-    if (accept(child)) registerControl(*window, registry, child, procedure, fill);
-  }
+  forEachChild(
+      container,
+      [&](HWND child) {
+        if (accept(child)) registerControl(*window, registry, child, procedure, fill);
+      },
+      windowClass);
 }
 
 // Without a filter or extra fields.

@@ -40,26 +40,6 @@ void fillEditRecord(EditRecord& record, HWND edit, EditOverlays overlays) {
   props::setTextColour(edit, 0);
 }
 
-void repaintOverlay(HWND edit, ScrollDirection direction) {
-  paintScrollBar(findScrolledControl(edit), direction, noScrollPart);
-}
-
-// The overlays lying over the scroll bars in the ring, in the edit's window
-// coordinates: the frame leaves them alone.
-std::vector<RECT> overlaysInTheRing(HWND edit, const EditRecord& record) {
-  std::vector<RECT> areas;
-  RECT frame{};
-  GetWindowRect(edit, &frame);
-  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
-    if (!overlay || !IsWindowVisible(overlay)) continue;
-    RECT place{};
-    GetWindowRect(overlay, &place);
-    OffsetRect(&place, -frame.left, -frame.top);
-    areas.push_back(place);
-  }
-  return areas;
-}
-
 // The strokes of the frame, in drawing order. A plain WS_BORDER frame has no room for
 // the double hot frame.
 std::vector<FrameStroke> frameStrokes(HWND edit, bool focused, bool hot) {
@@ -109,7 +89,7 @@ LRESULT onKillFocus(const EditMessage& m) {
 // the scroll position it leaves behind and cover what the native bar drew meanwhile.
 LRESULT forwardThenRepaintOverlays(const EditMessage& m) {
   const LRESULT result = forward(m);
-  repaintEditOverlays(m.edit);
+  repaintScrollOverlays(m.edit, OverlayCheck::withScrollStyle);
   return result;
 }
 
@@ -135,7 +115,7 @@ LRESULT onPlacementChange(const EditMessage& m) {
 // scroll bars over it, so it is not called.
 LRESULT onNcPaint(const EditMessage& m) {
   paintEditFrame(m.edit);
-  if (hasScrollStyle(m.edit)) repaintEditOverlays(m.edit);
+  if (hasScrollStyle(m.edit)) repaintScrollOverlays(m.edit, OverlayCheck::withScrollStyle);
   return 0;
 }
 
@@ -155,7 +135,8 @@ LRESULT onKeyDown(const EditMessage& m) {
 LRESULT onScroll(const EditMessage& m) {
   if (translucent()) invalidateWhole(m.edit);
   const LRESULT result = forward(m);
-  repaintOverlay(m.edit, m.message == WM_VSCROLL ? ScrollDirection::vertical : ScrollDirection::horizontal);
+  repaintScrollOverlays(m.edit, OverlayCheck::anyOverlay,
+                        m.message == WM_VSCROLL ? ScrollDirection::vertical : ScrollDirection::horizontal);
   return result;
 }
 
@@ -164,7 +145,7 @@ LRESULT onMouseMove(const EditMessage& m) {
   if (m.record.mouseDown) {
     // Selecting by dragging: the text moves under a transparent background.
     if (!hasScrollStyle(m.edit)) invalidateWhole(m.edit);
-    repaintEditOverlays(m.edit);
+    repaintScrollOverlays(m.edit, OverlayCheck::withScrollStyle);
   }
   return forward(m);
 }
@@ -241,7 +222,8 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
   const bool hot = hotValue.value_or(record->hot);
   const std::vector<FrameStroke> strokes =
       borderKind(edit) != 0 ? frameStrokes(edit, focused, hot) : std::vector<FrameStroke>{};
-  paintFrameRing(edit, strokes, translucent() ? theme().controlAlpha : 255, overlaysInTheRing(edit, *record));
+  paintFrameRing(edit, strokes, translucent() ? theme().controlAlpha : 255,
+                 overlayAreasInWindow(findScrolledControl(edit)));
 }
 
 void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {
@@ -255,13 +237,6 @@ void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {
   }
   const draw::WindowDC windowDc = draw::WindowDC::whole(edit);
   if (windowDc) canvas.copyTo(windowDc.get(), area.left, area.top);
-}
-
-void repaintEditOverlays(HWND edit) {
-  const LONG style = styleOf(edit);
-  const ScrolledControl scrolled = findScrolledControl(edit);
-  if (scrolled.vertical.overlay && (style & WS_VSCROLL)) paintScrollBar(scrolled, ScrollDirection::vertical, 0);
-  if (scrolled.horizontal.overlay && (style & WS_HSCROLL)) paintScrollBar(scrolled, ScrollDirection::horizontal, 0);
 }
 
 }  // namespace skin

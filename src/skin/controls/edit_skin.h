@@ -39,7 +39,4 @@ void paintEditFrame(HWND edit, std::optional<bool> focused = std::nullopt, std::
 // edit's window device context at the client area's place.
 void paintEditBackground(HWND edit, HDC dc, bool toGivenDc);
 
-// Repaints each overlay whose scroll style the edit still has, with no part hot.
-void repaintEditOverlays(HWND edit);
-
 }  // namespace skin

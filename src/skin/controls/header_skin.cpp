@@ -51,26 +51,21 @@ HeaderItem readItem(HWND header, int index) {
   return {text, item.fmt, item.iImage};
 }
 
-// The icon of an item, destroyed with its owner.
+// The icon of an item, with its size.
 class ItemIcon {
  public:
   ItemIcon(HIMAGELIST list, const HeaderItem& item) {
     if (!list || !(item.format & HDF_IMAGE)) return;
-    icon_ = ImageList_GetIcon(list, item.image, ILD_TRANSPARENT);
+    icon_ = draw::OwnedIcon(ImageList_GetIcon(list, item.image, ILD_TRANSPARENT));
     if (icon_) ImageList_GetIconSize(list, &width_, &height_);
   }
-  ~ItemIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  ItemIcon(const ItemIcon&) = delete;
-  ItemIcon& operator=(const ItemIcon&) = delete;
 
-  HICON get() const { return icon_; }
+  HICON get() const { return icon_.get(); }
   int width() const { return icon_ ? width_ : 0; }
   int height() const { return icon_ ? height_ : 0; }
 
  private:
-  HICON icon_ = nullptr;
+  draw::OwnedIcon icon_;
   int width_ = 0;
   int height_ = 0;
 };

@@ -65,20 +65,6 @@ void forEachChildOfClass(HWND parent, const char* windowClass, Visit&& visit) {
     visit(child);
 }
 
-// The overlays lying over the scroll bars in the ring, in the control's window
-// coordinates: the frame leaves them alone.
-std::vector<RECT> overlaysInTheRing(HWND control, const ListSkinRecord& record) {
-  std::vector<RECT> areas;
-  const RECT frame = windowRect(control);
-  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
-    if (!overlay || !IsWindowVisible(overlay)) continue;
-    RECT place = windowRect(overlay);
-    OffsetRect(&place, -frame.left, -frame.top);
-    areas.push_back(place);
-  }
-  return areas;
-}
-
 void paintFrameOf(const ListSkinRecord& record, bool hot, bool focused) {
   const HWND control = record.window;
   // A combo box's list and a borderless control show no frame.
@@ -88,19 +74,11 @@ void paintFrameOf(const ListSkinRecord& record, bool hot, bool focused) {
   if (hot && theme().listFocusFrame) strokes = {{accent, 200, 0}, {accent, 200, 1}};
   else if (hot || focused) strokes = {{accent, 200, 0}};
   else strokes = {{black, 90, 0}};
-  paintFrameRing(control, strokes, translucent() ? theme().controlAlpha : 255, overlaysInTheRing(control, record));
+  paintFrameRing(control, strokes, translucent() ? theme().controlAlpha : 255,
+                 overlayAreasInWindow(findScrolledControl(control)));
 }
 
-void repaintOverlayIfShown(HWND control, ScrollDirection direction, int part = noScrollPart) {
-  const ScrolledControl scrolled = findScrolledControl(control);
-  const DWORD style = direction == ScrollDirection::vertical ? WS_VSCROLL : WS_HSCROLL;
-  if (scrolled.bar(direction).overlay && (styleOf(control) & style)) paintScrollBar(scrolled, direction, part);
-}
-
-void repaintBothOverlays(HWND control) {
-  repaintOverlayIfShown(control, ScrollDirection::vertical);
-  repaintOverlayIfShown(control, ScrollDirection::horizontal);
-}
+void repaintBothOverlays(HWND control) { repaintScrollOverlays(control, OverlayCheck::withScrollStyle); }
 
 // --- listSkinProc's handlers --------------------------------------------------------
 
@@ -170,7 +148,7 @@ LRESULT paintTreeView(const ListMessage& m) {
   if (tree && washed) {
     TransparentBlt(washed.get(), 0, 0, client.right, client.bottom, tree.get(), 0, 0, client.right, client.bottom,
                    keyColour);
-    const draw::WindowDC target(m.control, getClippedDC(m.control));
+    const draw::WindowDC target = getClippedDC(m.control);
     BitBlt(target.get(), 0, 0, client.right, client.bottom, washed.get(), 0, 0, SRCCOPY);
     commitToWindowImage(m.control, washed.get());
   }
@@ -239,8 +217,8 @@ LRESULT onNcMouseMove(const ListMessage& m) {
 }
 
 LRESULT onNcLeftDown(const ListMessage& m) {
-  if (m.wParam == HTVSCROLL) repaintOverlayIfShown(m.control, ScrollDirection::vertical);
-  else if (m.wParam == HTHSCROLL) repaintOverlayIfShown(m.control, ScrollDirection::horizontal);
+  if (m.wParam == HTVSCROLL) repaintScrollOverlays(m.control, OverlayCheck::withScrollStyle, ScrollDirection::vertical);
+  else if (m.wParam == HTHSCROLL) repaintScrollOverlays(m.control, OverlayCheck::withScrollStyle, ScrollDirection::horizontal);
   return forward(m);
 }
 
@@ -256,9 +234,9 @@ LRESULT onScroll(const ListMessage& m) {
   if (translucent()) InvalidateRect(m.control, nullptr, TRUE);
   const LRESULT result = forward(m);
   if (m.message == WM_HSCROLL) {
-    repaintOverlayIfShown(m.control, ScrollDirection::horizontal);
+    repaintScrollOverlays(m.control, OverlayCheck::withScrollStyle, ScrollDirection::horizontal);
   } else if (m.message == WM_VSCROLL) {
-    repaintOverlayIfShown(m.control, ScrollDirection::vertical);
+    repaintScrollOverlays(m.control, OverlayCheck::withScrollStyle, ScrollDirection::vertical);
   } else {
     repaintBothOverlays(m.control);
   }

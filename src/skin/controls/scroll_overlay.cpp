@@ -73,6 +73,12 @@ WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
 
+bool nativeBarVisible(HWND control, LONG bar) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  return GetScrollBarInfo(control, bar, &info) && !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+}
+
 ArrowGlyph scrollArrow(ScrollDirection direction, bool first) {
   if (direction == ScrollDirection::vertical) return first ? ArrowGlyph::scrollUp : ArrowGlyph::scrollDown;
   return first ? ArrowGlyph::scrollLeft : ArrowGlyph::scrollRight;
@@ -191,6 +197,18 @@ ScrolledControl findScrolledControl(HWND control) {
   return {};
 }
 
+std::vector<RECT> overlayAreasInWindow(const ScrolledControl& control) {
+  std::vector<RECT> areas;
+  const RECT frame = windowRectOf(control.control);
+  for (const HWND overlay : {control.vertical.overlay, control.horizontal.overlay}) {
+    if (!overlay || !IsWindowVisible(overlay)) continue;
+    RECT place = windowRectOf(overlay);
+    OffsetRect(&place, -frame.left, -frame.top);
+    areas.push_back(place);
+  }
+  return areas;
+}
+
 void retireScrollOverlays(const ScrolledControl& control) {
   for (const HWND overlay : {control.vertical.overlay, control.horizontal.overlay}) {
     if (!overlay || !IsWindow(overlay)) continue;
@@ -293,6 +311,20 @@ int scrollPartAt(const ScrollBarParts& parts, POINT point) {
   if (inside(parts[1])) return secondArrowPart;
   if (inside(parts[2])) return thumbPart;
   return noScrollPart;
+}
+
+void repaintScrollOverlays(HWND control, OverlayCheck check, std::optional<ScrollDirection> only) {
+  const ScrolledControl scrolled = findScrolledControl(control);
+  if (!scrolled) return;
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  for (const ScrollDirection direction : {ScrollDirection::vertical, ScrollDirection::horizontal}) {
+    if ((only && *only != direction) || !scrolled.bar(direction).overlay) continue;
+    const bool vertical = direction == ScrollDirection::vertical;
+    if (check == OverlayCheck::withScrollStyle && !(style & (vertical ? WS_VSCROLL : WS_HSCROLL))) continue;
+    if (check == OverlayCheck::withVisibleBar && !nativeBarVisible(control, vertical ? OBJID_VSCROLL : OBJID_HSCROLL))
+      continue;
+    paintScrollBar(scrolled, direction, noScrollPart);
+  }
 }
 
 int hitTestScrollBar(const ScrolledControl& control, ScrollDirection direction, LPARAM screenPoint) {

@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <vector>
+
 #include "skin/core/control_records.h"
 
 namespace skin {
@@ -53,6 +56,10 @@ HWND createScrollOverlay(HWND control, ScrollDirection direction, bool visible);
 // or style, or was shown or hidden.
 void placeScrollOverlays(HWND control);
 
+// The places of the control's visible overlays in its window coordinates: they lie over
+// the scroll bars in the frame ring, which the frame painters leave alone there.
+std::vector<RECT> overlayAreasInWindow(const ScrolledControl& control);
+
 // Hides the control's overlays and closes them: they live with the parent, and once
 // their control is gone they would only cover the parent with a stale picture.
 void retireScrollOverlays(const ScrolledControl& control);
@@ -63,6 +70,14 @@ LRESULT CALLBACK horizontalOverlayProc(HWND overlay, UINT message, WPARAM wParam
 // Paints the overlay of that bar from the control's scroll-bar state, with `hotPart`
 // drawn hot, and keeps the part rectangles; nothing when the bar has no overlay.
 void paintScrollBar(const ScrolledControl& control, ScrollDirection direction, int hotPart);
+
+// Which of a control's overlays a repaint covers: every one it has, those whose scroll
+// style the control still has, or those whose native bar shows.
+enum class OverlayCheck { anyOverlay, withScrollStyle, withVisibleBar };
+
+// Repaints the control's overlays that pass the check, with no part hot: both
+// directions (vertical first), or only the one given.
+void repaintScrollOverlays(HWND control, OverlayCheck check, std::optional<ScrollDirection> only = std::nullopt);
 
 // The part of the bar under a point in screen coordinates packed as a non-client mouse
 // message carries it, from the rectangles of the last paint.

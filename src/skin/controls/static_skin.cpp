@@ -9,6 +9,7 @@
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/canvas.h"
+#include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/window_helpers.h"
 
@@ -216,7 +217,7 @@ void paintStatic(int windowIndex, int recordIndex) {
   }
   canvas.finishDrawing();
 
-  const draw::WindowDC target(control, getClippedDC(control));
+  const draw::WindowDC target = getClippedDC(control);
   if (target) canvas.copyTo(target.get());
 }
 

@@ -10,6 +10,7 @@
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/offscreen_image.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/core/window_helpers.h"
 
 namespace skin {
 namespace {
@@ -167,7 +168,7 @@ void commitToWindowImage(HWND control, HDC canvas, const props::KeyFamily& keys,
   if (!window || !canvas) return;
   const RECT place = wholeWindow ? rectInSkinnedWindow(control) : clientRectInSkinnedWindow(control);
   const HDC image = window->windowImage.dc();
-  excludeVisibleChildren(control, image);
+  excludeChildrenFromImage(control, image);
   BitBlt(image, place.left, place.top, place.right - place.left, place.bottom - place.top, canvas, 0, 0, SRCCOPY);
   SelectClipRgn(image, nullptr);
 }
@@ -179,7 +180,7 @@ void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour, cons
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
   const HDC image = window->windowImage.dc();
-  excludeVisibleChildren(control, image);
+  excludeChildrenFromImage(control, image);
   TransparentBlt(image, place.left, place.top, width, height, source, 0, 0, width, height, keyColour);
   SelectClipRgn(image, nullptr);
 }

@@ -80,26 +80,23 @@ RECT clientRectInWindow(HWND control) {
   return {left, top, left + client.right, top + client.bottom};
 }
 
-RECT rectInParentWindow(HWND window) {
+RECT childRectInParent(HWND window, ParentOrigin origin) {
   if (skinnedWindowIndex(window)) return {};
-  const RECT parent = windowRect(GetParent(window));
-  return offsetBy(windowRect(window), -parent.left, -parent.top);
+  const HWND parent = GetAncestor(window, GA_PARENT);
+  POINT from{0, 0};
+  if (origin == ParentOrigin::client) {
+    ClientToScreen(parent, &from);
+  } else {
+    const RECT parentRect = windowRect(parent);
+    from = {parentRect.left, parentRect.top};
+  }
+  return offsetBy(windowRect(window), -from.x, -from.y);
 }
 
 int borderKind(HWND control) {
   if (GetWindowLongA(control, GWL_STYLE) & WS_BORDER) return 1;
   if (GetWindowLongA(control, GWL_EXSTYLE) & (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME)) return 2;
   return 0;
-}
-
-HDC excludeVisibleChildren(HWND window, HDC dc) {
-  for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-       child = FindWindowExA(window, child, nullptr, nullptr)) {
-    if (!IsWindowVisible(child) || (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
-    const RECT area = rectInSkinnedWindow(child);
-    ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
-  }
-  return dc;
 }
 
 }  // namespace skin

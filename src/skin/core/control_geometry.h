@@ -17,11 +17,13 @@ RECT rectInSkinnedWindow(HWND control);
 RECT clientRectInSkinnedWindow(HWND control);
 // The control's client area relative to its own window rectangle, with 17-pixel scroll bars.
 RECT clientRectInWindow(HWND control);
-// The window's rectangle relative to its parent's window rectangle; empty for a skinned window.
-RECT rectInParentWindow(HWND window);
+// Where a child's rectangle is measured from: its parent's client area (for the
+// parent's GetDC) or its parent's window rectangle (for the parent's GetWindowDC).
+enum class ParentOrigin { client, window };
+// The window's rectangle in its parent, measured from that origin; empty for a
+// skinned window.
+RECT childRectInParent(HWND window, ParentOrigin origin = ParentOrigin::client);
 // 0 no border, 1 flat border (WS_BORDER), 2 sunken or raised edge.
 int borderKind(HWND control);
-// Excludes the visible, not WS_EX_TRANSPARENT children of window from dc's clip.
-HDC excludeVisibleChildren(HWND window, HDC dc);
 
 }  // namespace skin

@@ -15,7 +15,8 @@ void park(HWND control, const char* key, Owned object) {
 
 void deleteParked(HGDIOBJ object) {
   if (!object || object == GetStockObject(NULL_BRUSH)) return;
-  if (DeleteObject(object)) draw::detail::countGdiObject(-1);
+  draw::OwnedGdiObject<HGDIOBJ> parked(object);
+  draw::detail::countGdiObject(-1);  // the park's own count: the owner counts it again
 }
 
 HGDIOBJ takeProperty(HWND control, const char* key) { return static_cast<HGDIOBJ>(RemovePropA(control, key)); }

@@ -1,7 +1,6 @@
 #include "skin/core/window_helpers.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,15 +32,43 @@ std::optional<SizeLimit> clipLimit(HWND window) {
   return std::nullopt;
 }
 
-template <typename Visit>
-void forEachChild(HWND window, Visit&& visit) {
-  for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-       child = FindWindowExA(window, child, nullptr, nullptr))
-    visit(child);
-}
-
-bool isExcludable(HWND child) {
+bool isOpaqueVisible(HWND child) {
   return IsWindowVisible(child) && !(GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+}
+bool isVisibleUnskinned(HWND child) { return IsWindowVisible(child) && props::windowIndex(child) == 0; }
+bool isVisible(HWND child) { return IsWindowVisible(child) != FALSE; }
+
+RECT inParentClient(HWND child) { return childRectInParent(child, ParentOrigin::client); }
+RECT inParentWindow(HWND child) { return childRectInParent(child, ParentOrigin::window); }
+
+// Which children a context spares, and where each lies on it.
+struct ChildClip {
+  bool (*spares)(HWND child);
+  RECT (*place)(HWND child);
+  std::optional<SizeLimit> limit = std::nullopt;  // the areas stay within (0, 0) and this size
+  bool cutAtOrigin = false;
+};
+
+HDC excludeChildren(HWND window, HDC dc, const ChildClip& clip) {
+  if (!dc) return nullptr;
+  forEachChild(window, [&](HWND child) {
+    if (!clip.spares(child)) return;
+    RECT area = clip.place(child);
+    if (clip.cutAtOrigin) {
+      area.left = std::max<LONG>(area.left, 0);
+      area.top = std::max<LONG>(area.top, 0);
+    }
+    if (clip.limit) {
+      area.right = std::min<LONG>(area.right, clip.limit->width);
+      area.bottom = std::min<LONG>(area.bottom, clip.limit->height);
+    }
+    if (clip.cutAtOrigin) {
+      area.right = std::max(area.right, area.left);
+      area.bottom = std::max(area.bottom, area.top);
+    }
+    ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+  });
+  return dc;
 }
 
 }  // namespace
@@ -54,49 +81,49 @@ std::string windowText(HWND window) {
   return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
-HDC getClippedDC(HWND window, HDC dc) {
-  if (!dc) dc = GetDC(window);
-  if (!dc) return nullptr;
-  const std::optional<SizeLimit> limit = clipLimit(window);
-  forEachChild(window, [&](HWND child) {
-    if (!isExcludable(child)) return;
-    RECT area = childRectInParent(child);
-    area.left = std::max<LONG>(area.left, 0);
-    area.top = std::max<LONG>(area.top, 0);
-    if (limit) {
-      area.right = std::min<LONG>(area.right, limit->width);
-      area.bottom = std::min<LONG>(area.bottom, limit->height);
-    }
-    area.right = std::max(area.right, area.left);
-    area.bottom = std::max(area.bottom, area.top);
-    ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
-  });
+std::string windowClassName(HWND window) {
+  char name[256] = {};
+  const int length = GetClassNameA(window, name, sizeof name);
+  return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+bool isWindowOfClass(HWND window, const char* className) {
+  return lstrcmpiA(windowClassName(window).c_str(), className) == 0;
+}
+
+bool isOwnerDrawnListBox(HWND window) {
+  if (!isWindowOfClass(window, "ListBox")) return false;
+  return (GetWindowLongA(window, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
+}
+
+HDC excludeOpaqueChildren(HWND window, HDC dc) {
+  return excludeChildren(window, dc, {isOpaqueVisible, inParentClient, clipLimit(window), true});
+}
+
+draw::WindowDC getClippedDC(HWND window) {
+  draw::WindowDC dc = draw::WindowDC::client(window);
+  excludeOpaqueChildren(window, dc.get());
   return dc;
 }
 
-HDC getDCExcludingUnskinnedChildren(HWND window, HDC dc) {
-  if (!dc) dc = GetDC(window);
-  if (!dc) return nullptr;
-  forEachChild(window, [&](HWND child) {
-    if (!IsWindowVisible(child) || props::windowIndex(child) != 0) return;
-    const RECT area = childRectInParent(child);
-    ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
-  });
+HDC excludeUnskinnedChildren(HWND window, HDC dc) {
+  return excludeChildren(window, dc, {isVisibleUnskinned, inParentClient});
+}
+
+draw::WindowDC getDCExcludingUnskinnedChildren(HWND window) {
+  draw::WindowDC dc = draw::WindowDC::client(window);
+  excludeUnskinnedChildren(window, dc.get());
   return dc;
 }
 
-RECT childRectInParent(HWND window) {
-  if (skinnedWindowIndex(window)) return {};
-  const HWND parent = GetAncestor(window, GA_PARENT);
-  POINT origin{0, 0};
-  ClientToScreen(parent, &origin);
-  RECT client{};
-  GetClientRect(parent, &client);
-  OffsetRect(&client, origin.x, origin.y);
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  OffsetRect(&rect, -client.left, -client.top);
-  return rect;
+draw::WindowDC getWindowDCExcludingChildren(HWND window) {
+  draw::WindowDC dc = draw::WindowDC::whole(window);
+  excludeChildren(window, dc.get(), {isVisible, inParentWindow});
+  return dc;
+}
+
+HDC excludeChildrenFromImage(HWND control, HDC image) {
+  return excludeChildren(control, image, {isOpaqueVisible, rectInSkinnedWindow});
 }
 
 void invalidateVisibleChildren(HWND window) {
@@ -109,20 +136,18 @@ void restoreFromWindowImage(HWND window, const props::KeyFamily& keys, bool excl
   const SkinnedWindowRecord* owner = skinnedWindowAt(owningWindowIndex(window, keys));
   if (!owner || !owner->windowImage) return;
   const RECT place = rectInSkinnedWindow(window);
-  // A context the caller passed stays the caller's; only one fetched here is released.
-  HDC target = nullptr;
-  bool fetched = false;
+  const auto copyTo = [&](HDC target) {
+    if (target)
+      BitBlt(target, 0, 0, place.right - place.left, place.bottom - place.top, owner->windowImage.dc(), place.left,
+             place.top, SRCCOPY);
+  };
   if (excludeUnskinned) {
-    target = getDCExcludingUnskinnedChildren(window);
-    fetched = true;
+    copyTo(getDCExcludingUnskinnedChildren(window).get());
+  } else if (dc) {
+    copyTo(excludeOpaqueChildren(window, dc));
   } else {
-    target = getClippedDC(window, dc);
-    fetched = dc == nullptr;
+    copyTo(getClippedDC(window).get());
   }
-  if (!target) return;
-  BitBlt(target, 0, 0, place.right - place.left, place.bottom - place.top, owner->windowImage.dc(), place.left,
-         place.top, SRCCOPY);
-  if (fetched) ReleaseDC(window, target);
 }
 
 void markWindowImagesStale(HWND window) {
@@ -135,19 +160,6 @@ void markWindowImagesStale(HWND window) {
     for (ListSkinRecord& list : record->lists) list.dirty = true;
   }
   invalidateVisibleChildren(window);
-}
-
-bool isOwnerDrawnListBox(HWND window) {
-  char name[255] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::strcmp(name, "ListBox") != 0) return false;
-  return (GetWindowLongA(window, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
-}
-
-bool isWindowOfClass(HWND window, const char* className) {
-  char name[256] = {};
-  GetClassNameA(window, name, sizeof name);
-  return lstrcmpiA(name, className) == 0;
 }
 
 }  // namespace skin

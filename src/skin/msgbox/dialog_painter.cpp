@@ -122,7 +122,7 @@ void paintDialog(HWND dialog) {
       drawDialogCloseButton(index, button, &surface, false);
   }
 
-  const draw::WindowDC target = dialogWindowDC(dialog);
+  const draw::WindowDC target = getWindowDCExcludingChildren(dialog);
   if (target) BitBlt(target.get(), 0, 0, size.cx, size.cy, record->backgroundImage.dc(), 0, 0, SRCCOPY);
 }
 
@@ -202,21 +202,8 @@ void drawDialogCloseButton(int windowIndex, int button, draw::DrawingSurface* su
       paintDialogBase(own, static_cast<float>(image.width()), static_cast<float>(image.height()));
     if (glyph) own.drawImage(glyph, static_cast<float>(x), static_cast<float>(y + 3));
   }
-  const draw::WindowDC target = dialogWindowDC(record->window);
+  const draw::WindowDC target = getWindowDCExcludingChildren(record->window);
   if (target) BitBlt(target.get(), x, y, w, h, image.dc(), x, y, SRCCOPY);
-}
-
-draw::WindowDC dialogWindowDC(HWND window) {
-  draw::WindowDC dc = draw::WindowDC::whole(window);
-  if (!dc) return dc;
-  // Transparent children are spared too: the frame copy must never cover a control.
-  for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-       child = FindWindowExA(window, child, nullptr, nullptr)) {
-    if (!IsWindowVisible(child)) continue;
-    const RECT place = rectInParentWindow(child);
-    ExcludeClipRect(dc.get(), place.left, place.top, place.right, place.bottom);
-  }
-  return dc;
 }
 
 }  // namespace skin

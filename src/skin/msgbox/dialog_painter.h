@@ -34,8 +34,4 @@ void drawGlowTitle(draw::DrawingSurface& surface, std::string_view text, float x
 // button's rectangle of backgroundImage is redrawn and copied to the screen.
 void drawDialogCloseButton(int windowIndex, int button, draw::DrawingSurface* surface, bool hot);
 
-// The whole-window device context of the window with every visible child excluded
-// from its clip, so that copying the frame never paints over a control.
-draw::WindowDC dialogWindowDC(HWND window);
-
 }  // namespace skin

@@ -17,6 +17,7 @@
 #include "skin/core/control_geometry.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/core/window_helpers.h"
 #include "skin/msgbox/dialog_painter.h"
 #include "skin/msgbox/window_styles.h"
 #include "skin/window/close_effect.h"
@@ -39,11 +40,6 @@ HHOOK& hookSlot() {
   return hook;
 }
 
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using OwnedThreadHandle = std::unique_ptr<void, HandleCloser>;
-
 // What the fade thread gets: the dialog and a flag the dialog raises when it goes away,
 // so that a fade outlasting its dialog stops instead of touching a reused handle.
 struct FadeJob {
@@ -52,7 +48,7 @@ struct FadeJob {
 };
 
 struct DialogFade {
-  OwnedThreadHandle thread;
+  draw::OwnedHandle thread;
   std::shared_ptr<std::atomic<bool>> closed;
 };
 
@@ -140,9 +136,11 @@ std::unique_ptr<SkinnedWindowRecord> makeDialogRecord(HWND dialog) {
 
 std::vector<int> visibleButtonIds(HWND dialog) {
   std::vector<int> ids;
-  for (HWND child = FindWindowExA(dialog, nullptr, "Button", nullptr); child;
-       child = FindWindowExA(dialog, child, "Button", nullptr))
-    if (IsWindowVisible(child)) ids.push_back(GetDlgCtrlID(child));
+  forEachChild(
+      dialog, [&](HWND button) {
+        if (IsWindowVisible(button)) ids.push_back(GetDlgCtrlID(button));
+      },
+      "Button");
   return ids;
 }
 

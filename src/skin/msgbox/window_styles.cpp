@@ -8,10 +8,4 @@ void setLayeredStyle(HWND window, bool clickThrough) {
   if ((style & wanted) != wanted) SetWindowLongPtrA(window, GWL_EXSTYLE, style | wanted);
 }
 
-std::string windowClassName(HWND window) {
-  char name[256] = {};
-  const int length = GetClassNameA(window, name, sizeof name);
-  return std::string(name, length > 0 ? static_cast<size_t>(length) : 0);
-}
-
 }  // namespace skin

@@ -55,7 +55,7 @@ const draw::DrawingBitmap* decodedPicture(FrameCache& cache, const std::vector<s
 void copyToWindow(const SkinnedWindowRecord& record, const RECT& rect) {
   const RECT visible = intersection(rect, boundsOf(record.backgroundImage));
   if (IsRectEmpty(&visible)) return;
-  draw::WindowDC dc(record.window, getClippedDC(record.window));
+  const draw::WindowDC dc = getClippedDC(record.window);
   if (dc) copyRect(dc.get(), record.backgroundImage.dc(), visible);
 }
 

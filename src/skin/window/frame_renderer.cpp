@@ -99,7 +99,7 @@ void renderWindowFrame(int windowIndex, std::optional<HDC> target) {
     if (*target) {
       copyRect(*target, background.dc(), boundsOf(background));
     } else {
-      draw::WindowDC dc(record->window, getClippedDC(record->window));
+      const draw::WindowDC dc = getClippedDC(record->window);
       if (dc) copyRect(dc.get(), background.dc(), boundsOf(background));
     }
     invalidateSkinnedControls(*record);
@@ -117,7 +117,7 @@ void presentFrame(int windowIndex, HDC dc) {
     copyRect(dc, record->backgroundImage.dc(), frame);
     return;
   }
-  draw::WindowDC clipped(record->window, getClippedDC(record->window));
+  const draw::WindowDC clipped = getClippedDC(record->window);
   if (clipped) copyRect(clipped.get(), record->backgroundImage.dc(), frame);
 }
 

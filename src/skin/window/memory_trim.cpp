@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "draw/embedded_resources.h"
+#include "draw/gdi_handles.h"
 
 namespace skin {
 namespace {
@@ -20,12 +21,13 @@ bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 // writes it again instead of running a broken program.
 void writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   if (bytes.empty()) return;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+  draw::OwnedHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
   DWORD written = 0;
-  const bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+  const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                         written == bytes.size();
-  const bool closed = CloseHandle(file) != FALSE;
+  const bool closed = file.close();
   if (!complete || !closed) DeleteFileA(path.c_str());
 }
 
@@ -55,10 +57,10 @@ bool runHiddenAndWait(const std::string& commandLine, DWORD* exitCode) {
   std::string line = commandLine;  // CreateProcessA may write into its command line
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
     return false;
-  WaitForSingleObject(process.hProcess, INFINITE);
-  if (exitCode) GetExitCodeProcess(process.hProcess, exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const draw::OwnedHandle thread(process.hThread);
+  const draw::OwnedHandle running(process.hProcess);
+  WaitForSingleObject(running.get(), INFINITE);
+  if (exitCode) GetExitCodeProcess(running.get(), exitCode);
   return true;
 }
 

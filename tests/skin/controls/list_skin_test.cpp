@@ -161,7 +161,7 @@ TEST_F(ListSkinTest, WheelOverAListViewRepaintsBothOverlaysAfterItScrolled) {
   const RECT thumbBefore = record.verticalParts[2];
   record.horizontalParts = {};
 
-  SendMessageA(listView, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * 2), 0);
+  SendMessageA(listView, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA * 2)), 0);
   EXPECT_GT(SendMessageA(listView, LVM_GETTOPINDEX, 0, 0), 0) << "the list view scrolled";
   EXPECT_GT(record.verticalParts[2].top, thumbBefore.top) << "the vertical overlay shows the new position";
   EXPECT_GT(record.horizontalParts[2].right, 0) << "the horizontal overlay was repainted too";

@@ -60,9 +60,10 @@ TEST(ControlGeometry, PlacesControlsInTheirSkinnedWindowAndTheirParent) {
 
   expectRect(rectInSkinnedWindow(panel), {20, 30, 140, 130});
   expectRect(rectInSkinnedWindow(inner), offset({10, 15, 50, 35}, 20 + panelClient.left, 30 + panelClient.top));
-  expectRect(rectInParentWindow(inner), offset({10, 15, 50, 35}, panelClient.left, panelClient.top));
-  expectRect(rectInParentWindow(panel), {20, 30, 140, 130});
-  expectRect(rectInParentWindow(skinned.window()), {0, 0, 0, 0});
+  expectRect(childRectInParent(inner, ParentOrigin::window),
+             offset({10, 15, 50, 35}, panelClient.left, panelClient.top));
+  expectRect(childRectInParent(panel, ParentOrigin::window), {20, 30, 140, 130});
+  expectRect(childRectInParent(skinned.window(), ParentOrigin::window), {0, 0, 0, 0});
 }
 
 TEST(ControlGeometry, ClientAreasLeaveOutBordersAndScrollBars) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "draw/gdi_handles.h"
+#include "skin/core/control_geometry.h"
 #include "skin/core/offscreen_image.h"
 #include "skinned_window_fixture.h"
 #include "support/pixels.h"
@@ -32,7 +33,7 @@ TEST(GetClippedDC, OnASkinnedWindowExcludesVisibleChildrenCutToTheRecordedSize) 
   skinned.child("STATIC", 100, 60, 30, 30, 0);  // hidden
   Surface surface(200, 150);
 
-  EXPECT_EQ(getClippedDC(skinned.window(), surface.dc.get()), surface.dc.get());
+  EXPECT_EQ(excludeOpaqueChildren(skinned.window(), surface.dc.get()), surface.dc.get());
   surface.paintWhite(200, 150);
 
   EXPECT_TRUE(surface.excluded(25, 25));
@@ -52,12 +53,12 @@ TEST(GetClippedDC, OnASkinnedControlExcludesNothingButOnAContainerItsChildren) {
   test::createChild(box, "STATIC", 10, 10, 30, 30);
 
   Surface onControl(100, 80);
-  getClippedDC(control, onControl.dc.get());
+  excludeOpaqueChildren(control, onControl.dc.get());
   onControl.paintWhite(100, 80);
   EXPECT_FALSE(onControl.excluded(25, 25));
 
   Surface onBox(100, 80);
-  getClippedDC(box, onBox.dc.get());
+  excludeOpaqueChildren(box, onBox.dc.get());
   onBox.paintWhite(100, 80);
   EXPECT_TRUE(onBox.excluded(25, 25));
   EXPECT_FALSE(onBox.excluded(50, 50));
@@ -69,7 +70,7 @@ TEST(GetDCExcludingUnskinnedChildren, SparesOnlyChildrenWithoutWindowIndex) {
   const HWND skinnedChild = skinned.child("STATIC", 60, 10, 30, 30);
   props::setWindowIndex(skinnedChild, skinned.index());
   Surface surface(200, 150);
-  getDCExcludingUnskinnedChildren(skinned.window(), surface.dc.get());
+  excludeUnskinnedChildren(skinned.window(), surface.dc.get());
   surface.paintWhite(200, 150);
   EXPECT_TRUE(surface.excluded(25, 25));
   EXPECT_FALSE(surface.excluded(75, 25));

@@ -12,6 +12,7 @@
 #include "skin/core/canvas.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/skin_theme.h"
+#include "skin/core/window_helpers.h"
 #include "skin/msgbox/window_styles.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
