@@ -55,7 +55,7 @@ std::vector<RECT> childAreas(HWND combo, LONG style) {
   const bool everyChild = (style & 0x1) != 0;
   for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child;
        child = FindWindowExA(combo, child, nullptr, nullptr)) {
-    RECT area = rectInParentWindow(child);
+    RECT area = childRectInParent(child, ParentOrigin::window);
     if (everyChild && isWindowOfClass(child, "ComboLBox")) InflateRect(&area, -listRing, -listRing);
     areas.push_back(area);
     if (!everyChild) break;
@@ -96,7 +96,7 @@ struct ListTextLook {
 void paintListText(draw::DrawingSurface& g, const ListTextLook& look) {
   const draw::DrawingSolidBrush ink(toArgb(look.colour, 255));
   const draw::DrawingFontFamily family = fontFamilyOrFallback("宋体");
-  const draw::DrawingFont font(family, 12.0f, 0, 0);
+  const draw::DrawingFont font(family, 12.0f, 0, Gdiplus::UnitWorld);
   draw::DrawingStringFormat format;
   format.create();
   const float w = static_cast<float>(look.w);

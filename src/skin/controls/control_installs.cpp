@@ -3,6 +3,7 @@
 #include "skin/controls/button_skin.h"
 #include "skin/controls/edit_skin.h"
 #include "skin/controls/header_skin.h"
+#include "skin/controls/list_skin.h"
 #include "skin/controls/progress_skin.h"
 #include "skin/controls/track_bar_skin.h"
 #include "skin/controls/up_down_skin.h"
@@ -11,7 +12,6 @@ namespace skin {
 
 // Kinds whose skins are not written yet take nothing and paint nothing: each moves to
 // its own skin's file when that skin is written.
-void installListSkins(int, HWND) {}
 void installToolbarSkins(int, HWND) {}
 
 namespace {

@@ -9,7 +9,6 @@ namespace skin {
 void skinPushButtons(int windowIndex, HWND container);
 void skinCheckAndRadioButtons(int windowIndex, HWND container);
 void skinEditAndComboBoxes(int windowIndex, HWND container);
-void installListSkins(int windowIndex, HWND container);
 void installToolbarSkins(int windowIndex, HWND container);
 void skinDialogStatics(int windowIndex, HWND container, int extraWidth, int flag);
 

@@ -41,32 +41,6 @@ void fillEditRecord(EditRecord& record, HWND edit, EditOverlays overlays) {
   props::setTextColour(edit, 0);
 }
 
-// The overlays live with the parent; once their edit box is gone they would only
-// cover the parent with a stale picture.
-void retireOverlays(const EditRecord& record) {
-  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
-    if (!overlay || !IsWindow(overlay)) continue;
-    ShowWindow(overlay, SW_HIDE);
-    PostMessageA(overlay, WM_CLOSE, 0, 0);
-  }
-}
-
-// The overlays lying over the scroll bars in the ring, in the edit's window
-// coordinates: the frame leaves them alone.
-std::vector<RECT> overlaysInTheRing(HWND edit, const EditRecord& record) {
-  std::vector<RECT> areas;
-  RECT frame{};
-  GetWindowRect(edit, &frame);
-  for (const HWND overlay : {record.verticalOverlay, record.horizontalOverlay}) {
-    if (!overlay || !IsWindowVisible(overlay)) continue;
-    RECT place{};
-    GetWindowRect(overlay, &place);
-    OffsetRect(&place, -frame.left, -frame.top);
-    areas.push_back(place);
-  }
-  return areas;
-}
-
 // The strokes of the frame, in drawing order. A plain WS_BORDER frame has no room for
 // the double hot frame.
 std::vector<FrameStroke> frameStrokes(HWND edit, bool focused, bool hot) {
@@ -89,7 +63,7 @@ LRESULT forward(const EditMessage& m) { return forwardMessage(m.edit, m.message,
 
 LRESULT onDestroy(const EditMessage& m) {
   props::deleteColourObjects(m.edit);
-  retireOverlays(m.record);
+  retireScrollOverlays(scrolledControlOf(m.record));
   return forward(m);
 }
 
@@ -249,7 +223,8 @@ void paintEditFrame(HWND edit, std::optional<bool> focusedValue, std::optional<b
   const bool hot = hotValue.value_or(record->hot);
   const std::vector<FrameStroke> strokes =
       borderKind(edit) != 0 ? frameStrokes(edit, focused, hot) : std::vector<FrameStroke>{};
-  paintFrameRing(edit, strokes, translucent() ? theme().controlAlpha : 255, overlaysInTheRing(edit, *record));
+  paintFrameRing(edit, strokes, translucent() ? theme().controlAlpha : 255,
+                 overlayAreasInWindow(findScrolledControl(edit)));
 }
 
 void paintEditBackground(HWND edit, HDC dc, bool toGivenDc) {

@@ -51,26 +51,21 @@ HeaderItem readItem(HWND header, int index) {
   return {text, item.fmt, item.iImage};
 }
 
-// The icon of an item, destroyed with its owner.
+// The icon of an item, with its size.
 class ItemIcon {
  public:
   ItemIcon(HIMAGELIST list, const HeaderItem& item) {
     if (!list || !(item.format & HDF_IMAGE)) return;
-    icon_ = ImageList_GetIcon(list, item.image, ILD_TRANSPARENT);
+    icon_ = draw::OwnedIcon(ImageList_GetIcon(list, item.image, ILD_TRANSPARENT));
     if (icon_) ImageList_GetIconSize(list, &width_, &height_);
   }
-  ~ItemIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  ItemIcon(const ItemIcon&) = delete;
-  ItemIcon& operator=(const ItemIcon&) = delete;
 
-  HICON get() const { return icon_; }
+  HICON get() const { return icon_.get(); }
   int width() const { return icon_ ? width_ : 0; }
   int height() const { return icon_ ? height_ : 0; }
 
  private:
-  HICON icon_ = nullptr;
+  draw::OwnedIcon icon_;
   int width_ = 0;
   int height_ = 0;
 };
@@ -122,12 +117,12 @@ void paintItemLook(draw::DrawingSurface& g, const ItemLook& look) {
 
   if (look.text.empty()) return;
   const draw::DrawingFontFamily family = fontFamilyOrFallback(look.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, 0);
+  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, Gdiplus::UnitWorld);
   // One line, cut with an ellipsis: a wrapped second line would show half of itself
   // below the first.
   draw::DrawingStringFormat format;
-  format.create(0x1000);
-  format.setTrimming(3);
+  format.create(Gdiplus::StringFormatFlagsNoWrap);
+  format.setTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   const auto x = static_cast<float>(look.textStart + look.iconWidth);
   const auto width = static_cast<float>(look.w - look.iconWidth - 2 * look.margin);
   g.drawString(look.text, font, draw::DrawingSolidBrush(toArgb(black, 255)), {x, 0, width, h}, format);
@@ -294,7 +289,7 @@ int measureTextWidth(std::string_view text, const std::string& family, int size,
   const draw::MemoryDC dc = draw::MemoryDC::createCompatible();
   const draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(dc.get());
   const draw::DrawingFontFamily fontFamily = fontFamilyOrFallback(family);
-  const draw::DrawingFont font(fontFamily, static_cast<float>(size), style, 0);
+  const draw::DrawingFont font(fontFamily, static_cast<float>(size), style, Gdiplus::UnitWorld);
   const draw::DrawingStringFormat defaultFormat;
   const draw::RectF box = surface.measureString(text, font, {}, defaultFormat);
   return static_cast<int>(box.width) + 1;

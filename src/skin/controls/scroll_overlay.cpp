@@ -58,6 +58,17 @@ void moveOverTheBar(HWND overlay, const RECT& bar) {
   SetWindowPos(overlay, HWND_TOP, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, SWP_NOACTIVATE);
 }
 
+// Whether the overlay already covers the bar, above its control. Moving a window costs
+// the display a round trip, and the placing is asked for at every full paint of a list.
+bool alreadyOverTheBar(HWND overlay, HWND control, const RECT& bar) {
+  RECT place = windowRectOf(overlay);
+  MapWindowPoints(nullptr, GetParent(overlay), reinterpret_cast<POINT*>(&place), 2);
+  if (!EqualRect(&place, &bar)) return false;
+  for (HWND below = GetWindow(overlay, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+    if (below == control) return true;
+  return false;
+}
+
 WNDPROC overlayProcOf(ScrollDirection direction) {
   return direction == ScrollDirection::vertical ? verticalOverlayProc : horizontalOverlayProc;
 }
@@ -178,8 +189,28 @@ ScrolledControl findScrolledControl(HWND control) {
     if (EditRecord* edit = lookUpControl(control, &SkinnedWindowRecord::edits).record) return scrolledControlOf(*edit);
     return {};
   }
-  if (ListRecord* list = lookUpControl(control, &SkinnedWindowRecord::lists).record) return scrolledControlOf(*list);
+  if (ListSkinRecord* list = lookUpControl(control, &SkinnedWindowRecord::lists).record) return scrolledControlOf(*list);
   return {};
+}
+
+std::vector<RECT> overlayAreasInWindow(const ScrolledControl& control) {
+  std::vector<RECT> areas;
+  const RECT frame = windowRectOf(control.control);
+  for (const HWND overlay : {control.vertical.overlay, control.horizontal.overlay}) {
+    if (!overlay || !IsWindowVisible(overlay)) continue;
+    RECT place = windowRectOf(overlay);
+    OffsetRect(&place, -frame.left, -frame.top);
+    areas.push_back(place);
+  }
+  return areas;
+}
+
+void retireScrollOverlays(const ScrolledControl& control) {
+  for (const HWND overlay : {control.vertical.overlay, control.horizontal.overlay}) {
+    if (!overlay || !IsWindow(overlay)) continue;
+    ShowWindow(overlay, SW_HIDE);
+    PostMessageA(overlay, WM_CLOSE, 0, 0);
+  }
 }
 
 HWND createScrollOverlay(HWND control, ScrollDirection direction, bool visible) {
@@ -215,7 +246,10 @@ void placeScrollOverlays(HWND control) {
     } else if (hasBar) {
       ShowWindow(overlay, visible ? SW_SHOWNA : SW_HIDE);
     }
-    if (visible) moveOverTheBar(overlay, barRectInParent(control, direction));
+    // A hidden overlay covers nothing, wherever it is.
+    if (!visible || !IsWindowVisible(overlay)) continue;
+    const RECT bar = barRectInParent(control, direction);
+    if (!alreadyOverTheBar(overlay, control, bar)) moveOverTheBar(overlay, bar);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "skin/core/control_records.h"
 
@@ -54,6 +55,14 @@ HWND createScrollOverlay(HWND control, ScrollDirection direction, bool visible);
 // Shows, hides and moves the control's overlays after the control moved, changed size
 // or style, or was shown or hidden.
 void placeScrollOverlays(HWND control);
+
+// The places of the control's visible overlays in its window coordinates: they lie over
+// the scroll bars in the frame ring, which the frame painters leave alone there.
+std::vector<RECT> overlayAreasInWindow(const ScrolledControl& control);
+
+// Hides the control's overlays and closes them: they live with the parent, and once
+// their control is gone they would only cover the parent with a stale picture.
+void retireScrollOverlays(const ScrolledControl& control);
 
 LRESULT CALLBACK verticalOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK horizontalOverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam);

@@ -66,10 +66,13 @@ struct StaticRecord {
 };
 
 // List-like controls; they share the scroll-bar overlays of the edit boxes.
-struct ListRecord {
+struct ListSkinRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
+  bool focused = false;
+  bool hot = false;
   bool dirty = true;  // repaint instead of copying the last picture back
+  bool hoverTracked = false;  // between the platform's hover and leave notifications
   HWND verticalOverlay = nullptr;
   HWND horizontalOverlay = nullptr;
   ScrollBarParts verticalParts{};

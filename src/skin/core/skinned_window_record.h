@@ -114,7 +114,7 @@ struct SkinnedWindowRecord {
   ControlRegistry<ButtonRecord> buttons;
   ControlRegistry<EditRecord> edits;
   ControlRegistry<ComboRecord> combos;
-  ControlRegistry<ListRecord> lists;
+  ControlRegistry<ListSkinRecord> lists;
   ControlRegistry<TrackBarRecord> trackBars;
   ControlRegistry<ProgressRecord> progressBars;
   ControlRegistry<UpDownRecord> upDowns;

@@ -157,7 +157,7 @@ void markWindowImagesStale(HWND window) {
       container.backgroundStale = true;
     }
     for (ToolbarRecord& toolbar : record->toolbars) toolbar.stale = true;
-    for (ListRecord& list : record->lists) list.dirty = true;
+    for (ListSkinRecord& list : record->lists) list.dirty = true;
   }
   invalidateVisibleChildren(window);
 }

@@ -74,7 +74,7 @@ void setTipText(SkinnedWindowRecord& record, int button, const char* text) {
 }
 
 void invalidateVisibleListViews(SkinnedWindowRecord& record) {
-  for (const ListRecord& list : record.lists)
+  for (const ListSkinRecord& list : record.lists)
     if (list.window && IsWindowVisible(list.window) && isWindowOfClass(list.window, "SysListView32"))
       InvalidateRect(list.window, nullptr, TRUE);
 }

@@ -118,7 +118,7 @@ TEST_F(ComboSkinTest, DropDownComboBoxLeavesItsEditFieldAlone) {
   SetWindowTextA(field, "WWWWWWWW");
   SetFocus(field);
   form.settle();
-  const RECT fieldArea = rectInParentWindow(field);
+  const RECT fieldArea = childRectInParent(field, ParentOrigin::window);
   const std::vector<std::uint32_t> before = screenPixels(combo, fieldArea);
 
   paintComboBox(combo, true);
@@ -135,7 +135,7 @@ TEST_F(ComboSkinTest, SimpleComboBoxHasNoButtonAndItsListKeepsItsAreaLessTheRing
   form.install();
   const COMBOBOXINFO info = infoOf(combo);
   EXPECT_TRUE(IsRectEmpty(&info.rcButton));
-  const RECT listArea = rectInParentWindow(info.hwndList);
+  const RECT listArea = childRectInParent(info.hwndList, ParentOrigin::window);
   const int midY = (listArea.top + listArea.bottom) / 2;
   const RECT kept{listArea.left + 2, listArea.top + 2, listArea.right - 2, listArea.bottom - 2};
   const std::vector<std::uint32_t> before = screenPixels(combo, kept);

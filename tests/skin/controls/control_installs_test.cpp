@@ -8,6 +8,7 @@
 #include "draw/drawing.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/header_skin.h"
+#include "skin/controls/list_skin.h"
 #include "skin/controls/progress_skin.h"
 #include "skin/controls/track_bar_skin.h"
 #include "skin/controls/up_down_skin.h"
@@ -32,6 +33,7 @@ TEST(ControlInstalls, InstallingTwiceSubclassesEachControlOnce) {
   const HWND progressBar = form.add(PROGRESS_CLASSA, 10, 80, 150, 20);
   const HWND upDown = form.add(UPDOWN_CLASSA, 200, 40, 20, 30);
   const HWND header = form.add(WC_HEADERA, 10, 120, 200, 24, HDS_BUTTONS);
+  const HWND list = form.add("LISTBOX", 240, 90, 100, 80, WS_VSCROLL);
   form.install();
   skinChildControls(form.index(), form.window());
 
@@ -40,10 +42,11 @@ TEST(ControlInstalls, InstallingTwiceSubclassesEachControlOnce) {
   EXPECT_EQ(recordsOf(record.progressBars, progressBar), 1);
   EXPECT_EQ(recordsOf(record.upDowns, upDown), 1);
   EXPECT_EQ(recordsOf(record.headers, header), 1);
+  EXPECT_EQ(recordsOf(record.lists, list), 1);
   const struct {
     HWND control;
     WNDPROC skin;
-  } kinds[] = {{trackBar, trackBarProc}, {progressBar, progressProc}, {upDown, upDownProc}, {header, headerProc}};
+  } kinds[] = {{trackBar, trackBarProc}, {progressBar, progressProc}, {upDown, upDownProc}, {header, headerProc}, {list, listSkinProc}};
   for (const auto& kind : kinds) {
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(kind.control, GWLP_WNDPROC)), kind.skin);
     EXPECT_NE(props::previousProcedure(kind.control), kind.skin) << "the skin would forward to itself";

@@ -120,7 +120,7 @@ TEST(MarkWindowImagesStale, FlagsEveryKeptPictureAndInvalidatesVisibleChildren) 
   record.containers.at(1)->repaint = false;
   record.toolbars.at(record.toolbars.takeSlot())->stale = false;
   for (int i = 0; i < 2; ++i) {
-    ListRecord& list = *record.lists.at(record.lists.takeSlot());
+    ListSkinRecord& list = *record.lists.at(record.lists.takeSlot());
     list.window = skinned.child("LISTBOX", 100, 60 + 40 * i, 60, 30, 0);
     list.dirty = false;
   }
