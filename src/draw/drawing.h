@@ -149,7 +149,7 @@ class DrawingStringFormat;
 class DrawingBrush : public DrawingObject<Gdiplus::GpBrush, &Gdiplus::DllExports::GdipDeleteBrush> {
  public:
   using DrawingObject::DrawingObject;
-  // BrushType: 0 solid, 1 hatch, 2 texture, 3 path gradient, 4 linear gradient; -1 when empty.
+  // A Gdiplus::BrushType value; -1 when empty, which no BrushType names.
   int type() const;
 };
 
@@ -373,11 +373,10 @@ class DrawingStringFormat
   Gdiplus::StringAlignment lineAlignment() const;
   bool setTrimming(Gdiplus::StringTrimming trimming);
   Gdiplus::StringTrimming trimming() const;
-  // HotkeyPrefix: 0 none, 1 show, 2 hide.
-  bool setHotkeyPrefix(int prefix);
-  int hotkeyPrefix() const;
+  bool setHotkeyPrefix(Gdiplus::HotkeyPrefix prefix);
+  Gdiplus::HotkeyPrefix hotkeyPrefix() const;
   bool setTabStops(float firstOffset, std::span<const float> stops);
-  bool setDigitSubstitution(LANGID language, int substitute);
+  bool setDigitSubstitution(LANGID language, Gdiplus::StringDigitSubstitute substitute);
   // Pairs of (first character, length) in UTF-16 units.
   bool setMeasurableCharacterRanges(std::span<const std::pair<int, int>> ranges);
 };
@@ -410,8 +409,7 @@ class DrawingImage : public DrawingObject<Gdiplus::GpImage, &Gdiplus::DllExports
   std::string rawFormat() const;
   RectF bounds() const;
   SizeF dimension() const;
-  // ImageType: 1 bitmap, 2 metafile.
-  int type() const;
+  Gdiplus::ImageType type() const;
   unsigned width() const;
   unsigned height() const;
   float horizontalResolution() const;
@@ -421,8 +419,7 @@ class DrawingImage : public DrawingObject<Gdiplus::GpImage, &Gdiplus::DllExports
   DrawingImage thumbnail(unsigned width, unsigned height) const;
   unsigned frameCount(const GUID& dimension) const;
   bool selectFrame(const GUID& dimension, unsigned index);
-  // RotateFlipType: 1 rotate 90, 2 rotate 180, 3 rotate 270, 4 flip x, ...
-  bool rotateFlip(int rotateFlipType);
+  bool rotateFlip(Gdiplus::RotateFlipType rotateFlipType);
 
   const PictureStream& pictureStream() const { return stream_; }
 

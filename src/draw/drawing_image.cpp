@@ -128,10 +128,10 @@ SizeF DrawingImage::dimension() const {
   return keptValue(status, SizeF{width, height});
 }
 
-int DrawingImage::type() const {
+Gdiplus::ImageType DrawingImage::type() const {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
   const GpStatus status = flat::GdipGetImageType(native(), &type);
-  return keptValue(status, static_cast<int>(type));
+  return keptValue(status, type);
 }
 
 unsigned DrawingImage::width() const {
@@ -189,8 +189,8 @@ bool DrawingImage::selectFrame(const GUID& dimension, unsigned index) {
   return keepStatus(flat::GdipImageSelectActiveFrame(native(), &dimension, index));
 }
 
-bool DrawingImage::rotateFlip(int rotateFlipType) {
-  return keepStatus(flat::GdipImageRotateFlip(native(), static_cast<Gdiplus::RotateFlipType>(rotateFlipType)));
+bool DrawingImage::rotateFlip(Gdiplus::RotateFlipType rotateFlipType) {
+  return keepStatus(flat::GdipImageRotateFlip(native(), rotateFlipType));
 }
 
 // DrawingBitmap

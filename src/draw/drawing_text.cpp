@@ -233,14 +233,14 @@ Gdiplus::StringTrimming DrawingStringFormat::trimming() const {
   return keptValue(status, trimming);
 }
 
-bool DrawingStringFormat::setHotkeyPrefix(int prefix) {
+bool DrawingStringFormat::setHotkeyPrefix(Gdiplus::HotkeyPrefix prefix) {
   return keepStatus(flat::GdipSetStringFormatHotkeyPrefix(native(), prefix));
 }
 
-int DrawingStringFormat::hotkeyPrefix() const {
-  INT prefix = 0;
+Gdiplus::HotkeyPrefix DrawingStringFormat::hotkeyPrefix() const {
+  INT prefix = Gdiplus::HotkeyPrefixNone;
   const GpStatus status = flat::GdipGetStringFormatHotkeyPrefix(native(), &prefix);
-  return keptValue<int>(status, prefix);
+  return keptValue(status, static_cast<Gdiplus::HotkeyPrefix>(prefix));
 }
 
 bool DrawingStringFormat::setTabStops(float firstOffset, std::span<const float> stops) {
@@ -249,9 +249,8 @@ bool DrawingStringFormat::setTabStops(float firstOffset, std::span<const float> 
       flat::GdipSetStringFormatTabStops(native(), firstOffset, static_cast<INT>(stops.size()), stops.data()));
 }
 
-bool DrawingStringFormat::setDigitSubstitution(LANGID language, int substitute) {
-  return keepStatus(flat::GdipSetStringFormatDigitSubstitution(
-      native(), language, static_cast<Gdiplus::StringDigitSubstitute>(substitute)));
+bool DrawingStringFormat::setDigitSubstitution(LANGID language, Gdiplus::StringDigitSubstitute substitute) {
+  return keepStatus(flat::GdipSetStringFormatDigitSubstitution(native(), language, substitute));
 }
 
 bool DrawingStringFormat::setMeasurableCharacterRanges(std::span<const std::pair<int, int>> ranges) {

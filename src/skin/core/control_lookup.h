@@ -25,10 +25,10 @@ int findRecordIndex(int windowIndex, RegistryOf<Record> registry, HWND handle) {
   return window ? (window->*registry).find(handle) : 0;
 }
 
-// A replacement procedure's view of its control: the skinned window named by
-// "Hw_FuID" and the record named by "Hw_lbID" in the given registry. Both are null
-// when a property is stale (the window left the list, the index is out of range or
-// names another control's record).
+// A replacement procedure's view of its control: the skinned window named by its key
+// family's "..._FuID" and the record named by "..._lbID" in the given registry
+// ("Hw_" keys unless told otherwise). Both are null when a property is stale (the
+// window left the list, the index is out of range or names another control's record).
 template <typename Record>
 struct SkinnedControl {
   HWND handle = nullptr;

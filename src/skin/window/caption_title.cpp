@@ -101,17 +101,13 @@ void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::opti
   }
   const unsigned state = surface->save();
   // A long title is cut at the button strip rather than drawn under the buttons.
-  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top),
-                       Gdiplus::CombineModeIntersect);
+  clipToArea(*surface, area);
   if (const draw::DrawingBitmap* icon = iconPicture(record->frameCache, theme().programIcon))
     surface->drawImage(*icon, f(area.left), f(area.top), f(iconSize), f(iconSize));
   drawTitle(*surface, *record, area, text);
   surface->restore(state);
 
-  if (own)
-    own->close();
-  else
-    surface->flush(Gdiplus::FlushIntentionSync);
+  finishPart(own, *surface);
   keepMemo(record->frameCache, std::move(key), record->backgroundImage, area, true);
   if (own) copyToWindow(*record, area);
 }

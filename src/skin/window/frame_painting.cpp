@@ -27,6 +27,18 @@ bool ensureSize(OffscreenImage& image, int width, int height) {
   return image.resize(width, height);
 }
 
+void clipToArea(draw::DrawingSurface& surface, const RECT& area) {
+  surface.setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top),
+                      Gdiplus::CombineModeIntersect);
+}
+
+void finishPart(std::optional<PixelSurface>& own, draw::DrawingSurface& surface) {
+  if (own)
+    own->close();
+  else
+    surface.flush(Gdiplus::FlushIntentionSync);
+}
+
 PixelSurface::PixelSurface(const OffscreenImage& image) {
   GdiFlush();  // GDI may still owe writes to these pixels
   if (!image.pixels() || image.width() <= 0 || image.height() <= 0) return;

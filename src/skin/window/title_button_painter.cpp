@@ -153,8 +153,7 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
     surface = &own->get();
   }
   const unsigned state = surface->save();
-  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top),
-                       Gdiplus::CombineModeIntersect);
+  clipToArea(*surface, area);
   surface->setSmoothingMode(pressed ? Gdiplus::SmoothingModeNone : Gdiplus::SmoothingModeAntiAlias);
   if (pressed)
     paintPressedButton(*surface, *record, b, x, y);
@@ -162,10 +161,7 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
     paintNormalButton(*surface, *record, b, x, y, opacity);
   surface->restore(state);
 
-  if (own)
-    own->close();
-  else
-    surface->flush(Gdiplus::FlushIntentionSync);
+  finishPart(own, *surface);
   keepMemo(record->frameCache, std::move(key), record->backgroundImage, visible);
   if (own) copyToWindow(*record, visible);
 }
