@@ -329,6 +329,65 @@ TEST_F(MainWindowTest, ClosingDuringARequestEndsItAndClosesTheWindow) {
   }
 }
 
+struct HostileReplyCase {
+  const char* name;
+  bool shorten;  // else short to long, whose reply is the redirect
+  test_support::FakeResponse reply;
+  const char* message;
+};
+
+void PrintTo(const HostileReplyCase& c, std::ostream* out) { *out << c.name; }
+
+class HostileReplyTest : public MainWindowTest, public testing::WithParamInterface<HostileReplyCase> {};
+
+// Nothing but a real short link, or a real address to expand to, reaches the result box.
+// (Wine's WinHttp cuts a long header line and a header at a zero byte into an address
+// that looks whole, so the length and zero-byte rules of a Location are checked on
+// their own, with the client.)
+TEST_P(HostileReplyTest, ShowsItsMessageAndLeavesTheResultBoxAlone) {
+  const HostileReplyCase& c = GetParam();
+  server.route(c.shorten ? "/2/short_url/shorten.json" : "/h5ef4", c.reply);
+  type(form().编辑框2, "kept");
+  type(form().编辑框1, c.shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
+  MessageBoxWatcher watcher;
+  click(c.shorten ? form().按钮2 : form().按钮1);
+  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, c.message);
+}
+
+std::string shortLinkReply(const std::string& shortLink) {
+  return R"({"urls":[{"result":true,"url_short":")" + shortLink + R"(","url_long":"http://example.com/"}]})";
+}
+
+test_support::FakeResponse redirectTo(const std::string& location) { return {302, "", {{"Location", location}}}; }
+
+constexpr char noShortLink[] = "短链接服务没有返回短链接";
+constexpr char notExpandable[] = "这不是可展开的短链接";
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, HostileReplyTest,
+    testing::Values(
+        HostileReplyCase{"ErrorPageWithALink", true, {500, "<html><a href=\"http://t.cn/help\">help</a></html>"},
+                         "短链接服务返回错误：HTTP 500"},
+        HostileReplyCase{"ErrorStatusWithAShortLink", true, {503, shortLinkReply("http://t.cn/h5ef4")},
+                         "短链接服务返回错误：HTTP 503"},
+        HostileReplyCase{"CutMidBody", true,
+                         {200, R"({"urls":[{"url_short":"http://t.cn/h5ef4","url_lo)", {}, false, 400}, noShortLink},
+        HostileReplyCase{"ZeroByteInTheCode", true, {200, shortLinkReply(std::string("http://t.cn/h5\0ef4", 18))},
+                         noShortLink},
+        HostileReplyCase{"ControlByteInTheCode", true, {200, shortLinkReply("http://t.cn/h5\x01" "ef4")}, noShortLink},
+        HostileReplyCase{"EscapedLineBreakInTheCode", true, {200, shortLinkReply("http://t.cn/h5\\r\\nef4")},
+                         noShortLink},
+        HostileReplyCase{"InvalidUtf8InTheCode", true, {200, shortLinkReply("http://t.cn/h5\xff\xfe" "ef4")}, noShortLink},
+        HostileReplyCase{"TenMegabyteCode", true, {200, shortLinkReply("http://t.cn/" + std::string(10 << 20, 'a'))},
+                         noShortLink},
+        HostileReplyCase{"CodeOfAnotherHost", true, {200, shortLinkReply("http://evil.example/h5ef4")}, noShortLink},
+        HostileReplyCase{"CarriageReturnInLocation", false, redirectTo("http://example.com/a\rb"), notExpandable},
+        HostileReplyCase{"RelativeLocation", false, redirectTo("/elsewhere"), notExpandable},
+        HostileReplyCase{"ScriptLocation", false, redirectTo("javascript:alert(1)"), notExpandable}),
+    [](const testing::TestParamInfo<HostileReplyCase>& info) { return info.param.name; });
+
 // What the window's background holds at (x, y) of a unit's client area.
 std::uint32_t backgroundBehind(HWND unit, int x, int y) {
   POINT point{x, y};
