@@ -190,14 +190,56 @@ INSTANTIATE_TEST_SUITE_P(
                     "短链接服务没有返回短链接"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST_F(MainWindowTest, AnEmptyInputIsRefusedWithoutARequest) {
+TEST_F(MainWindowTest, AnInputThatIsNoAddressIsRefusedWithoutARequest) {
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"", "网址不能为空"},
+      {" \t\r\n ", "网址不能为空"},
+      {"ftp://example.com/file", "只能转换 http 或 https 网址"},
+      {"  mailto://someone@example.com", "只能转换 http 或 https 网址"},
+  };
   type(form().编辑框2, "kept");
-  MessageBoxWatcher watcher;
-  click(form().按钮2);
-  ASSERT_EQ(watcher.seen().size(), 1u);
-  EXPECT_EQ(watcher.seen()[0].text, "网址不能为空");
-  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  for (const auto& c : cases) {
+    for (HWND button : {form().按钮2, form().按钮1}) {
+      SCOPED_TRACE(std::string(c.typed) + (button == form().按钮2 ? " to short" : " to long"));
+      type(form().编辑框1, c.typed);
+      MessageBoxWatcher watcher;
+      click(button);
+      ASSERT_EQ(watcher.seen().size(), 1u);
+      EXPECT_EQ(watcher.seen()[0].text, c.message);
+      EXPECT_EQ(textOf(form().编辑框2), "kept");
+    }
+  }
   EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(MainWindowTest, WhiteSpaceAroundTheInputIsNotSent) {
+  server.route("/2/short_url/shorten.json", {200, R"({"urls":[{"url_short":"http://t.cn/abc"}]})"});
+  server.route("/h5ef4", {302, "", {{"Location", "http://www.google.com/"}}});
+  MessageBoxWatcher watcher;
+  type(form().编辑框1, " \t example.com/a \r\n");
+  click(form().按钮2);
+  const std::string paddedLink = "\t" + server.baseUrl().append("/h5ef4  ");
+  type(form().编辑框1, paddedLink.c_str());
+  click(form().按钮1);
+  ASSERT_EQ(server.requests().size(), 2u);
+  EXPECT_EQ(server.requests()[0].query, "source=5820461937&url_long=http%3A%2F%2Fexample.com%2Fa");
+  EXPECT_EQ(server.requests()[1].path, "/h5ef4");
+  EXPECT_EQ(textOf(form().编辑框2), "http://www.google.com/");
+  EXPECT_TRUE(watcher.seen().empty());
+}
+
+TEST_F(MainWindowTest, CopyWithAnEmptyResultBoxSaysSoAndLeavesTheClipboard) {
+  ASSERT_TRUE(putTextOnClipboard("what was there"));
+  type(form().编辑框2, "");
+  MessageBoxWatcher watcher;
+  click(form().按钮3);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].caption, "提示");
+  EXPECT_EQ(watcher.seen()[0].text, "结果框里没有可复制的网址");
+  EXPECT_EQ(clipboardText(), "what was there");
 }
 
 TEST_F(MainWindowTest, CopyPutsTheResultOnTheClipboardAsUnicodeText) {
@@ -211,6 +253,7 @@ TEST_F(MainWindowTest, CopyPutsTheResultOnTheClipboardAsUnicodeText) {
 }
 
 TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
+  ASSERT_TRUE(putTextOnClipboard("before"));
   HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   std::thread holder([&] {  // stands for another program that holds the clipboard open
@@ -231,6 +274,7 @@ TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
   }
   SetEvent(done);
   holder.join();
+  EXPECT_EQ(clipboardText(), "before") << "a failed copy left the clipboard changed";
   CloseHandle(opened);
   CloseHandle(done);
 }
