@@ -214,14 +214,56 @@ INSTANTIATE_TEST_SUITE_P(
                     "短链接服务没有返回短链接"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST_F(MainWindowTest, AnEmptyInputIsRefusedWithoutARequest) {
+TEST_F(MainWindowTest, AnInputThatIsNoAddressIsRefusedWithoutARequest) {
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"", "网址不能为空"},
+      {" \t\r\n ", "网址不能为空"},
+      {"ftp://example.com/file", "只能转换 http 或 https 网址"},
+      {"  mailto://someone@example.com", "只能转换 http 或 https 网址"},
+  };
   type(form().编辑框2, "kept");
-  MessageBoxWatcher watcher;
-  click(form().按钮2);
-  ASSERT_EQ(watcher.seen().size(), 1u);
-  EXPECT_EQ(watcher.seen()[0].text, "网址不能为空");
-  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  for (const auto& c : cases) {
+    for (HWND button : {form().按钮2, form().按钮1}) {
+      SCOPED_TRACE(std::string(c.typed) + (button == form().按钮2 ? " to short" : " to long"));
+      type(form().编辑框1, c.typed);
+      MessageBoxWatcher watcher;
+      click(button);
+      ASSERT_EQ(watcher.seen().size(), 1u);
+      EXPECT_EQ(watcher.seen()[0].text, c.message);
+      EXPECT_EQ(textOf(form().编辑框2), "kept");
+    }
+  }
   EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(MainWindowTest, WhiteSpaceAroundTheInputIsNotSent) {
+  server.route("/2/short_url/shorten.json", {200, R"({"urls":[{"url_short":"http://t.cn/abc"}]})"});
+  server.route("/h5ef4", {302, "", {{"Location", "http://www.google.com/"}}});
+  MessageBoxWatcher watcher;
+  type(form().编辑框1, " \t example.com/a \r\n");
+  click(form().按钮2);
+  const std::string paddedLink = "\t" + server.baseUrl().append("/h5ef4  ");
+  type(form().编辑框1, paddedLink.c_str());
+  click(form().按钮1);
+  ASSERT_EQ(server.requests().size(), 2u);
+  EXPECT_EQ(server.requests()[0].query, "source=5820461937&url_long=http%3A%2F%2Fexample.com%2Fa");
+  EXPECT_EQ(server.requests()[1].path, "/h5ef4");
+  EXPECT_EQ(textOf(form().编辑框2), "http://www.google.com/");
+  EXPECT_TRUE(watcher.seen().empty());
+}
+
+TEST_F(MainWindowTest, CopyWithAnEmptyResultBoxSaysSoAndLeavesTheClipboard) {
+  ASSERT_TRUE(putTextOnClipboard("what was there"));
+  type(form().编辑框2, "");
+  MessageBoxWatcher watcher;
+  click(form().按钮3);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].caption, "提示");
+  EXPECT_EQ(watcher.seen()[0].text, "结果框里没有可复制的网址");
+  EXPECT_EQ(clipboardText(), "what was there");
 }
 
 TEST_F(MainWindowTest, CopyPutsTheResultOnTheClipboardAsUnicodeText) {
@@ -235,6 +277,7 @@ TEST_F(MainWindowTest, CopyPutsTheResultOnTheClipboardAsUnicodeText) {
 }
 
 TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
+  ASSERT_TRUE(putTextOnClipboard("before"));
   HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   std::thread holder([&] {  // stands for another program that holds the clipboard open
@@ -255,6 +298,7 @@ TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
   }
   SetEvent(done);
   holder.join();
+  EXPECT_EQ(clipboardText(), "before") << "a failed copy left the clipboard changed";
   CloseHandle(opened);
   CloseHandle(done);
 }
@@ -352,6 +396,65 @@ TEST_F(MainWindowTest, ClosingDuringARequestEndsItAndClosesTheWindow) {
     EXPECT_FALSE(IsWindow(window));
   }
 }
+
+struct HostileReplyCase {
+  const char* name;
+  bool shorten;  // else short to long, whose reply is the redirect
+  test_support::FakeResponse reply;
+  const char* message;
+};
+
+void PrintTo(const HostileReplyCase& c, std::ostream* out) { *out << c.name; }
+
+class HostileReplyTest : public MainWindowTest, public testing::WithParamInterface<HostileReplyCase> {};
+
+// Nothing but a real short link, or a real address to expand to, reaches the result box.
+// (Wine's WinHttp cuts a long header line and a header at a zero byte into an address
+// that looks whole, so the length and zero-byte rules of a Location are checked on
+// their own, with the client.)
+TEST_P(HostileReplyTest, ShowsItsMessageAndLeavesTheResultBoxAlone) {
+  const HostileReplyCase& c = GetParam();
+  server.route(c.shorten ? "/2/short_url/shorten.json" : "/h5ef4", c.reply);
+  type(form().编辑框2, "kept");
+  type(form().编辑框1, c.shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
+  MessageBoxWatcher watcher;
+  click(c.shorten ? form().按钮2 : form().按钮1);
+  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].text, c.message);
+}
+
+std::string shortLinkReply(const std::string& shortLink) {
+  return R"({"urls":[{"result":true,"url_short":")" + shortLink + R"(","url_long":"http://example.com/"}]})";
+}
+
+test_support::FakeResponse redirectTo(const std::string& location) { return {302, "", {{"Location", location}}}; }
+
+constexpr char noShortLink[] = "短链接服务没有返回短链接";
+constexpr char notExpandable[] = "这不是可展开的短链接";
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, HostileReplyTest,
+    testing::Values(
+        HostileReplyCase{"ErrorPageWithALink", true, {500, "<html><a href=\"http://t.cn/help\">help</a></html>"},
+                         "短链接服务返回错误：HTTP 500"},
+        HostileReplyCase{"ErrorStatusWithAShortLink", true, {503, shortLinkReply("http://t.cn/h5ef4")},
+                         "短链接服务返回错误：HTTP 503"},
+        HostileReplyCase{"CutMidBody", true,
+                         {200, R"({"urls":[{"url_short":"http://t.cn/h5ef4","url_lo)", {}, false, 400}, noShortLink},
+        HostileReplyCase{"ZeroByteInTheCode", true, {200, shortLinkReply(std::string("http://t.cn/h5\0ef4", 18))},
+                         noShortLink},
+        HostileReplyCase{"ControlByteInTheCode", true, {200, shortLinkReply("http://t.cn/h5\x01" "ef4")}, noShortLink},
+        HostileReplyCase{"EscapedLineBreakInTheCode", true, {200, shortLinkReply("http://t.cn/h5\\r\\nef4")},
+                         noShortLink},
+        HostileReplyCase{"InvalidUtf8InTheCode", true, {200, shortLinkReply("http://t.cn/h5\xff\xfe" "ef4")}, noShortLink},
+        HostileReplyCase{"TenMegabyteCode", true, {200, shortLinkReply("http://t.cn/" + std::string(10 << 20, 'a'))},
+                         noShortLink},
+        HostileReplyCase{"CodeOfAnotherHost", true, {200, shortLinkReply("http://evil.example/h5ef4")}, noShortLink},
+        HostileReplyCase{"CarriageReturnInLocation", false, redirectTo("http://example.com/a\rb"), notExpandable},
+        HostileReplyCase{"RelativeLocation", false, redirectTo("/elsewhere"), notExpandable},
+        HostileReplyCase{"ScriptLocation", false, redirectTo("javascript:alert(1)"), notExpandable}),
+    [](const testing::TestParamInfo<HostileReplyCase>& info) { return info.param.name; });
 
 // What the window's background holds at (x, y) of a unit's client area.
 std::uint32_t backgroundBehind(HWND unit, int x, int y) {

@@ -236,5 +236,54 @@ TEST(ShortLinkClientCopy, HasItsOwnKeyAndTheSameService) {
   EXPECT_EQ(server.requests()[0].query.rfind("source=second&", 0), 0u);
 }
 
+TEST(ReplyChecks, OnlyAShortCodeAfterThePrefixIsAShortLink) {
+  const struct {
+    std::string text;
+    bool shortLink;
+  } cases[] = {
+      {"http://t.cn/h5ef4", true},
+      {"http://t.cn/A-z_09", true},
+      {"http://t.cn/" + std::string(32, 'a'), true},
+      {"http://t.cn/" + std::string(33, 'a'), false},
+      {"http://t.cn/", false},
+      {"http://t.cn/h5/ef4", false},
+      {"http://t.cn/h5\r\n", false},
+      {std::string("http://t.cn/h5\0", 15), false},
+      {"http://t.cn/h5%41", false},
+      {"https://t.cn/h5ef4", false},
+      {" http://t.cn/h5ef4", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(isShortLink(c.text, "http://t.cn/"), c.shortLink) << c.text;
+}
+
+TEST(ReplyChecks, OnlyAnAbsoluteWebAddressIsAShowableRedirectTarget) {
+  const std::string host = "http://example.com/";
+  const struct {
+    std::string location;
+    bool showable;
+  } cases[] = {
+      {"http://www.google.com/", true},
+      {"HTTPS://example.com/a?b=1#c", true},
+      {host + std::string(8192 - host.size(), 'a'), true},
+      {host + std::string(8193 - host.size(), 'a'), false},
+      {host + std::string(100 << 10, 'a'), false},
+      {"http://example.com/a\rb", false},
+      {"http://example.com/a\nSet-Cookie: x=1", false},
+      {std::string("http://example.com/a\0b", 22), false},
+      {"http://example.com/\x1f", false},
+      {"http://example.com/\x7f", false},
+      {"http://example.com/\t", false},
+      {"/relative/path", false},
+      {"//example.com/", false},
+      {"http://", false},
+      {"http:///path", false},
+      {"javascript:alert(1)", false},
+      {"ftp://example.com/", false},
+      {"", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(isShowableRedirectTarget(c.location), c.showable) << c.location.substr(0, 60);
+}
+
 }  // namespace
 }  // namespace shortlink
