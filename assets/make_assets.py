@@ -113,6 +113,16 @@ def check_mark():
     return small
 
 
+def turned(up, direction):
+    """A picture drawn pointing up, turned to point in the direction."""
+    return {
+        "up": up,
+        "down": up.transpose(Image.FLIP_TOP_BOTTOM),
+        "left": up.transpose(Image.ROTATE_90),
+        "right": up.transpose(Image.ROTATE_270),
+    }[direction]
+
+
 def arrow(direction):
     """A small dark chevron: 7 x 4 pointing up or down, 4 x 7 pointing left or right."""
     up = Image.new("RGBA", (7, 4), (0, 0, 0, 0))
@@ -125,12 +135,7 @@ def arrow(direction):
                 up.putpixel((x, y), shade)
     up.putpixel((0, 2), soft)
     up.putpixel((6, 2), soft)
-    return {
-        "up": up,
-        "down": up.transpose(Image.FLIP_TOP_BOTTOM),
-        "left": up.transpose(Image.ROTATE_90),
-        "right": up.transpose(Image.ROTATE_270),
-    }[direction]
+    return turned(up, direction)
 
 
 def triangle(direction):
@@ -140,12 +145,7 @@ def triangle(direction):
     for y in range(4):
         for x in range(3 - y, 4 + y):
             up.putpixel((x, y), (0, 0, 0, 255))
-    return {
-        "up": up,
-        "down": up.transpose(Image.FLIP_TOP_BOTTOM),
-        "left": up.transpose(Image.ROTATE_90),
-        "right": up.transpose(Image.ROTATE_270),
-    }[direction]
+    return turned(up, direction)
 
 
 def background():

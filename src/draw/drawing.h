@@ -170,11 +170,11 @@ class DrawingLinearBrush : public DrawingBrush {
     create(from, to, fromColour, toColour);
   }
   // From fromColour at from to toColour at to, repeating (tile wrap) outside the segment.
-  bool create(PointF from, PointF to, Argb fromColour, Argb toColour, int wrapMode = 0);
-  // LinearGradientMode: 0 horizontal, 1 vertical, 2 forward diagonal, 3 backward diagonal.
-  bool createFromRect(RectF rect, Argb fromColour, Argb toColour, int mode, int wrapMode = 0);
+  bool create(PointF from, PointF to, Argb fromColour, Argb toColour, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
+  bool createFromRect(RectF rect, Argb fromColour, Argb toColour, Gdiplus::LinearGradientMode mode,
+                      Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
   bool createFromRectWithAngle(RectF rect, Argb fromColour, Argb toColour, float angle,
-                               bool angleIsScalable = false, int wrapMode = 0);
+                               bool angleIsScalable = false, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
   DrawingLinearBrush clone() const;
   bool setColours(Argb fromColour, Argb toColour);
   // Both end colours; {0, 0} on failure.
@@ -185,8 +185,8 @@ class DrawingLinearBrush : public DrawingBrush {
   bool setPresetBlend(std::span<const Argb> colours, std::span<const float> positions);
   bool setSigmaBlend(float focus, float scale = 1.0f);
   bool setLinearBlend(float focus, float scale = 1.0f);
-  bool setWrapMode(int wrapMode);
-  int wrapMode() const;
+  bool setWrapMode(Gdiplus::WrapMode wrapMode);
+  Gdiplus::WrapMode wrapMode() const;
 
  private:
   Gdiplus::GpLineGradient* gradient() const { return static_cast<Gdiplus::GpLineGradient*>(native()); }
@@ -196,7 +196,7 @@ class DrawingPathBrush : public DrawingBrush {
  public:
   DrawingPathBrush() = default;
   // WrapMode as the library's: 0 tile, 4 clamp (the library's usual choice for these).
-  bool createFromPoints(std::span<const PointF> points, int wrapMode = 4);
+  bool createFromPoints(std::span<const PointF> points, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeClamp);
   bool createFromPath(const DrawingPath& path);
   DrawingPathBrush clone() const;
   bool setCentreColour(Argb colour);
@@ -215,8 +215,8 @@ class DrawingPathBrush : public DrawingBrush {
   bool setSigmaBlend(float focus, float scale = 1.0f);
   bool setLinearBlend(float focus, float scale = 1.0f);
   bool setFocusScales(float x, float y);
-  bool setWrapMode(int wrapMode);
-  int wrapMode() const;
+  bool setWrapMode(Gdiplus::WrapMode wrapMode);
+  Gdiplus::WrapMode wrapMode() const;
 
  private:
   Gdiplus::GpPathGradient* gradient() const { return static_cast<Gdiplus::GpPathGradient*>(native()); }
@@ -225,10 +225,10 @@ class DrawingPathBrush : public DrawingBrush {
 class DrawingTextureBrush : public DrawingBrush {
  public:
   DrawingTextureBrush() = default;
-  bool create(const DrawingImage& image, int wrapMode = 0);
-  bool createFromRect(const DrawingImage& image, int wrapMode, RectF sourceRect);
-  bool setWrapMode(int wrapMode);
-  int wrapMode() const;
+  bool create(const DrawingImage& image, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
+  bool createFromRect(const DrawingImage& image, Gdiplus::WrapMode wrapMode, RectF sourceRect);
+  bool setWrapMode(Gdiplus::WrapMode wrapMode);
+  Gdiplus::WrapMode wrapMode() const;
 
  private:
   Gdiplus::GpTexture* texture() const { return static_cast<Gdiplus::GpTexture*>(native()); }
@@ -238,10 +238,10 @@ class DrawingPen : public DrawingObject<Gdiplus::GpPen, &Gdiplus::DllExports::Gd
  public:
   using DrawingObject::DrawingObject;
   DrawingPen() = default;
-  DrawingPen(Argb colour, float width, int unit = 0) { create(colour, width, unit); }
+  DrawingPen(Argb colour, float width, Gdiplus::Unit unit = Gdiplus::UnitWorld) { create(colour, width, unit); }
   // Unit 0 is world units, 2 pixels.
-  bool create(Argb colour, float width, int unit = 0);
-  bool createFromBrush(const DrawingBrush& brush, float width, int unit = 0);
+  bool create(Argb colour, float width, Gdiplus::Unit unit = Gdiplus::UnitWorld);
+  bool createFromBrush(const DrawingBrush& brush, float width, Gdiplus::Unit unit = Gdiplus::UnitWorld);
   DrawingPen clone() const;
   bool setWidth(float width);
   float width() const;
@@ -249,19 +249,16 @@ class DrawingPen : public DrawingObject<Gdiplus::GpPen, &Gdiplus::DllExports::Gd
   Argb colour() const;
   // The pen then paints with the brush (a gradient stroke).
   bool setBrushFill(const DrawingBrush& brush);
-  bool setLineCap(int startCap, int endCap, int dashCap);
-  bool setStartCap(int cap);
-  bool setEndCap(int cap);
-  // LineJoin: 0 miter, 1 bevel, 2 round.
-  bool setLineJoin(int join);
-  int lineJoin() const;
+  bool setLineCap(Gdiplus::LineCap startCap, Gdiplus::LineCap endCap, Gdiplus::DashCap dashCap);
+  bool setStartCap(Gdiplus::LineCap cap);
+  bool setEndCap(Gdiplus::LineCap cap);
+  bool setLineJoin(Gdiplus::LineJoin join);
+  Gdiplus::LineJoin lineJoin() const;
   bool setMiterLimit(float limit);
-  // PenAlignment: 0 centre, 1 inset.
-  bool setAlignment(int alignment);
-  int alignment() const;
-  // DashStyle: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 custom.
-  bool setDashStyle(int style);
-  int dashStyle() const;
+  bool setAlignment(Gdiplus::PenAlignment alignment);
+  Gdiplus::PenAlignment alignment() const;
+  bool setDashStyle(Gdiplus::DashStyle style);
+  Gdiplus::DashStyle dashStyle() const;
   bool setDashOffset(float offset);
   bool setDashArray(std::span<const float> dashes);
 };
@@ -270,13 +267,13 @@ class DrawingPath : public DrawingObject<Gdiplus::GpPath, &Gdiplus::DllExports::
  public:
   using DrawingObject::DrawingObject;
   DrawingPath() = default;
-  // FillMode: 0 alternate, 1 winding.
-  bool create(int fillMode = 0);
-  bool createFromPoints(std::span<const PointF> points, std::span<const std::uint8_t> types, int fillMode = 0);
+  bool create(Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
+  bool createFromPoints(std::span<const PointF> points, std::span<const std::uint8_t> types,
+                        Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   DrawingPath clone() const;
   bool reset();
-  bool setFillMode(int fillMode);
-  int fillMode() const;
+  bool setFillMode(Gdiplus::FillMode fillMode);
+  Gdiplus::FillMode fillMode() const;
   int pointCount() const;
   std::vector<PointF> points() const;
   // PathPointType per point: 0 start, 1 line, 3 Bézier, with 0x20 marker and 0x80 close flags.
@@ -337,11 +334,11 @@ class DrawingFont : public DrawingObject<Gdiplus::GpFont, &Gdiplus::DllExports::
  public:
   using DrawingObject::DrawingObject;
   DrawingFont() = default;
-  DrawingFont(const DrawingFontFamily& family, float size, int style = 0, int unit = 0) {
+  DrawingFont(const DrawingFontFamily& family, float size, int style = 0, Gdiplus::Unit unit = Gdiplus::UnitWorld) {
     create(family, size, style, unit);
   }
-  // FontStyle: 1 bold, 2 italic, 4 underline, 8 strikeout; Unit: 0 world, 2 pixel, 3 point.
-  bool create(const DrawingFontFamily& family, float size, int style = 0, int unit = 0);
+  // FontStyle flags: 1 bold, 2 italic, 4 underline, 8 strikeout.
+  bool create(const DrawingFontFamily& family, float size, int style = 0, Gdiplus::Unit unit = Gdiplus::UnitWorld);
   // The font currently selected into the device context.
   bool createFromHdc(HDC dc);
   bool createFromLogFont(HDC dc, const LOGFONTA& logFont);
@@ -353,7 +350,7 @@ class DrawingFont : public DrawingObject<Gdiplus::GpFont, &Gdiplus::DllExports::
   std::string familyName() const;
   int style() const;
   float size() const;
-  int unit() const;
+  Gdiplus::Unit unit() const;
   float height(const DrawingSurface& surface) const;
 };
 
@@ -362,7 +359,7 @@ class DrawingStringFormat
  public:
   using DrawingObject::DrawingObject;
   DrawingStringFormat() = default;
-  // StringFormatFlags: 0x1000 no wrap, 0x2000 line limit, 0x4000 no clip, ...
+  // Gdiplus::StringFormatFlags combined.
   bool create(int flags = 0, LANGID language = 0);
   // Own copies of the library's shared generic formats.
   bool createGenericDefault();
@@ -370,14 +367,12 @@ class DrawingStringFormat
   DrawingStringFormat clone() const;
   bool setFlags(int flags);
   int flags() const;
-  // StringAlignment: 0 near, 1 centre, 2 far.
-  bool setAlignment(int alignment);
-  int alignment() const;
-  bool setLineAlignment(int alignment);
-  int lineAlignment() const;
-  // StringTrimming: 0 none, 1 character, 2 word, 3 ellipsis character, 4 ellipsis word, 5 ellipsis path.
-  bool setTrimming(int trimming);
-  int trimming() const;
+  bool setAlignment(Gdiplus::StringAlignment alignment);
+  Gdiplus::StringAlignment alignment() const;
+  bool setLineAlignment(Gdiplus::StringAlignment alignment);
+  Gdiplus::StringAlignment lineAlignment() const;
+  bool setTrimming(Gdiplus::StringTrimming trimming);
+  Gdiplus::StringTrimming trimming() const;
   // HotkeyPrefix: 0 none, 1 show, 2 hide.
   bool setHotkeyPrefix(int prefix);
   int hotkeyPrefix() const;
@@ -486,10 +481,9 @@ class DrawingRegion : public DrawingObject<Gdiplus::GpRegion, &Gdiplus::DllExpor
   DrawingRegion clone() const;
   bool makeInfinite();
   bool makeEmpty();
-  // CombineMode: 0 replace, 1 intersect, 2 union, 3 xor, 4 exclude, 5 complement.
-  bool combineRect(RectF rect, int combineMode);
-  bool combineRegion(const DrawingRegion& other, int combineMode);
-  bool combinePath(const DrawingPath& path, int combineMode);
+  bool combineRect(RectF rect, Gdiplus::CombineMode combineMode);
+  bool combineRegion(const DrawingRegion& other, Gdiplus::CombineMode combineMode);
+  bool combinePath(const DrawingPath& path, Gdiplus::CombineMode combineMode);
   bool translate(float dx, float dy);
   RectF bounds(const DrawingSurface& surface) const;
   std::vector<std::uint8_t> data() const;
@@ -513,37 +507,30 @@ class DrawingSurface : public DrawingObject<Gdiplus::GpGraphics, &Gdiplus::DllEx
   bool createFromHdc(HDC dc, HANDLE device);
   bool createFromHwnd(HWND window, bool useIcm = false);
   bool createFromImage(DrawingImage& image);
-  // FlushIntention: 0 flush, 1 sync.
-  bool flush(int intention = 0);
+  bool flush(Gdiplus::FlushIntention intention = Gdiplus::FlushIntentionFlush);
   // Null on failure; give it back with releaseHdc before drawing again.
   HDC getHdc();
   bool releaseHdc(HDC dc);
 
-  // CompositingMode: 0 source over, 1 source copy.
-  bool setCompositingMode(int mode);
-  int compositingMode() const;
-  // CompositingQuality: 2 high quality, 3 gamma corrected, 4 assume linear.
-  bool setCompositingQuality(int quality);
-  int compositingQuality() const;
-  // SmoothingMode: 3 none, 4 anti-alias.
-  bool setSmoothingMode(int mode);
-  int smoothingMode() const;
-  bool setTextRenderingHint(int hint);
-  int textRenderingHint() const;
-  // InterpolationMode: 5 nearest neighbour, 6 high-quality bilinear, 7 high-quality bicubic.
-  bool setInterpolationMode(int mode);
-  int interpolationMode() const;
-  // PixelOffsetMode: 3 none, 4 half.
-  bool setPixelOffsetMode(int mode);
-  int pixelOffsetMode() const;
+  bool setCompositingMode(Gdiplus::CompositingMode mode);
+  Gdiplus::CompositingMode compositingMode() const;
+  bool setCompositingQuality(Gdiplus::CompositingQuality quality);
+  Gdiplus::CompositingQuality compositingQuality() const;
+  bool setSmoothingMode(Gdiplus::SmoothingMode mode);
+  Gdiplus::SmoothingMode smoothingMode() const;
+  bool setTextRenderingHint(Gdiplus::TextRenderingHint hint);
+  Gdiplus::TextRenderingHint textRenderingHint() const;
+  bool setInterpolationMode(Gdiplus::InterpolationMode mode);
+  Gdiplus::InterpolationMode interpolationMode() const;
+  bool setPixelOffsetMode(Gdiplus::PixelOffsetMode mode);
+  Gdiplus::PixelOffsetMode pixelOffsetMode() const;
   bool setRenderingOrigin(int x, int y);
   bool setTextContrast(unsigned contrast);
   bool resetTransform();
-  // MatrixOrder: 0 prepend, 1 append.
-  bool translateTransform(float dx, float dy, int order = 0);
-  bool scaleTransform(float sx, float sy, int order = 0);
-  bool rotateTransform(float angle, int order = 0);
-  bool setPageUnit(int unit);
+  bool translateTransform(float dx, float dy, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
+  bool scaleTransform(float sx, float sy, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
+  bool rotateTransform(float angle, Gdiplus::MatrixOrder order = Gdiplus::MatrixOrderPrepend);
+  bool setPageUnit(Gdiplus::Unit unit);
   bool setPageScale(float scale);
   float dpiX() const;
   float dpiY() const;
@@ -565,13 +552,13 @@ class DrawingSurface : public DrawingObject<Gdiplus::GpGraphics, &Gdiplus::DllEx
   // Fills the surface with the colour, replacing what is there; the clip applies.
   bool clear(Argb colour);
   bool fillRectangle(const DrawingBrush& brush, float x, float y, float width, float height);
-  bool fillPolygon(const DrawingBrush& brush, std::span<const PointF> points, int fillMode = 0);
+  bool fillPolygon(const DrawingBrush& brush, std::span<const PointF> points, Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   bool fillEllipse(const DrawingBrush& brush, float x, float y, float width, float height);
   bool fillPie(const DrawingBrush& brush, float x, float y, float width, float height, float startAngle,
                float sweepAngle);
   bool fillPath(const DrawingBrush& brush, const DrawingPath& path);
   bool fillClosedCurve(const DrawingBrush& brush, std::span<const PointF> points, float tension = 0.5f,
-                       int fillMode = 0);
+                       Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
   bool fillRegion(const DrawingBrush& brush, const DrawingRegion& region);
 
   // An empty format object stands for the library's default layout.
@@ -587,14 +574,13 @@ class DrawingSurface : public DrawingObject<Gdiplus::GpGraphics, &Gdiplus::DllEx
   // The whole image scaled into the rectangle.
   bool drawImage(const DrawingImage& image, float x, float y, float width, float height);
   // Part of the image (source in the unit, pixels by default) scaled into the destination.
-  bool drawImage(const DrawingImage& image, RectF destination, RectF source, int sourceUnit = 2);
+  bool drawImage(const DrawingImage& image, RectF destination, RectF source, Gdiplus::Unit sourceUnit = Gdiplus::UnitPixel);
 
-  // CombineMode: 0 replace, 1 intersect, 2 union, 3 xor, 4 exclude, 5 complement.
-  bool setClipRect(float x, float y, float width, float height, int combineMode = 0);
-  bool setClipPath(const DrawingPath& path, int combineMode = 0);
-  bool setClipRegion(const DrawingRegion& region, int combineMode = 0);
-  bool setClipHrgn(HRGN region, int combineMode = 0);
-  bool setClipSurface(const DrawingSurface& other, int combineMode = 0);
+  bool setClipRect(float x, float y, float width, float height, Gdiplus::CombineMode combineMode = Gdiplus::CombineModeReplace);
+  bool setClipPath(const DrawingPath& path, Gdiplus::CombineMode combineMode = Gdiplus::CombineModeReplace);
+  bool setClipRegion(const DrawingRegion& region, Gdiplus::CombineMode combineMode = Gdiplus::CombineModeReplace);
+  bool setClipHrgn(HRGN region, Gdiplus::CombineMode combineMode = Gdiplus::CombineModeReplace);
+  bool setClipSurface(const DrawingSurface& other, Gdiplus::CombineMode combineMode = Gdiplus::CombineModeReplace);
   bool resetClip();
   bool translateClip(float dx, float dy);
   RectF clipBounds() const;

@@ -50,31 +50,31 @@ Argb DrawingSolidBrush::colour() const {
 
 // DrawingLinearBrush
 
-bool DrawingLinearBrush::create(PointF from, PointF to, Argb fromColour, Argb toColour, int wrapMode) {
+bool DrawingLinearBrush::create(PointF from, PointF to, Argb fromColour, Argb toColour, Gdiplus::WrapMode wrapMode) {
   const Gdiplus::PointF start = toNative(from);
   const Gdiplus::PointF end = toNative(to);
   Gdiplus::GpLineGradient* brush = nullptr;
   const GpStatus status = flat::GdipCreateLineBrush(&start, &end, fromColour, toColour,
-                                                    static_cast<Gdiplus::GpWrapMode>(wrapMode), &brush);
+                                                    wrapMode, &brush);
   return adoptCreated(status, brush);
 }
 
-bool DrawingLinearBrush::createFromRect(RectF rect, Argb fromColour, Argb toColour, int mode, int wrapMode) {
+bool DrawingLinearBrush::createFromRect(RectF rect, Argb fromColour, Argb toColour, Gdiplus::LinearGradientMode mode, Gdiplus::WrapMode wrapMode) {
   const Gdiplus::RectF area = toNative(rect);
   Gdiplus::GpLineGradient* brush = nullptr;
   const GpStatus status =
-      flat::GdipCreateLineBrushFromRect(&area, fromColour, toColour, static_cast<Gdiplus::LinearGradientMode>(mode),
-                                        static_cast<Gdiplus::GpWrapMode>(wrapMode), &brush);
+      flat::GdipCreateLineBrushFromRect(&area, fromColour, toColour, mode,
+                                        wrapMode, &brush);
   return adoptCreated(status, brush);
 }
 
 bool DrawingLinearBrush::createFromRectWithAngle(RectF rect, Argb fromColour, Argb toColour, float angle,
-                                                 bool angleIsScalable, int wrapMode) {
+                                                 bool angleIsScalable, Gdiplus::WrapMode wrapMode) {
   const Gdiplus::RectF area = toNative(rect);
   Gdiplus::GpLineGradient* brush = nullptr;
   const GpStatus status =
       flat::GdipCreateLineBrushFromRectWithAngle(&area, fromColour, toColour, angle, angleIsScalable ? TRUE : FALSE,
-                                                 static_cast<Gdiplus::GpWrapMode>(wrapMode), &brush);
+                                                 wrapMode, &brush);
   return adoptCreated(status, brush);
 }
 
@@ -120,24 +120,24 @@ bool DrawingLinearBrush::setLinearBlend(float focus, float scale) {
   return keepStatus(flat::GdipSetLineLinearBlend(gradient(), focus, scale));
 }
 
-bool DrawingLinearBrush::setWrapMode(int wrapMode) {
-  return keepStatus(flat::GdipSetLineWrapMode(gradient(), static_cast<Gdiplus::GpWrapMode>(wrapMode)));
+bool DrawingLinearBrush::setWrapMode(Gdiplus::WrapMode wrapMode) {
+  return keepStatus(flat::GdipSetLineWrapMode(gradient(), wrapMode));
 }
 
-int DrawingLinearBrush::wrapMode() const {
+Gdiplus::WrapMode DrawingLinearBrush::wrapMode() const {
   Gdiplus::GpWrapMode mode = Gdiplus::WrapModeTile;
   const GpStatus status = flat::GdipGetLineWrapMode(gradient(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
 // DrawingPathBrush
 
-bool DrawingPathBrush::createFromPoints(std::span<const PointF> points, int wrapMode) {
+bool DrawingPathBrush::createFromPoints(std::span<const PointF> points, Gdiplus::WrapMode wrapMode) {
   if (!fitsInt(points.size())) return keepStatus(Gdiplus::InvalidParameter);
   const std::vector<Gdiplus::PointF> native = toNative(points);
   Gdiplus::GpPathGradient* brush = nullptr;
   const GpStatus status = flat::GdipCreatePathGradient(native.data(), static_cast<INT>(native.size()),
-                                                       static_cast<Gdiplus::GpWrapMode>(wrapMode), &brush);
+                                                       wrapMode, &brush);
   return adoptCreated(status, brush);
 }
 
@@ -231,54 +231,54 @@ bool DrawingPathBrush::setFocusScales(float x, float y) {
   return keepStatus(flat::GdipSetPathGradientFocusScales(gradient(), x, y));
 }
 
-bool DrawingPathBrush::setWrapMode(int wrapMode) {
-  return keepStatus(flat::GdipSetPathGradientWrapMode(gradient(), static_cast<Gdiplus::GpWrapMode>(wrapMode)));
+bool DrawingPathBrush::setWrapMode(Gdiplus::WrapMode wrapMode) {
+  return keepStatus(flat::GdipSetPathGradientWrapMode(gradient(), wrapMode));
 }
 
-int DrawingPathBrush::wrapMode() const {
+Gdiplus::WrapMode DrawingPathBrush::wrapMode() const {
   Gdiplus::GpWrapMode mode = Gdiplus::WrapModeTile;
   const GpStatus status = flat::GdipGetPathGradientWrapMode(gradient(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
 // DrawingTextureBrush
 
-bool DrawingTextureBrush::create(const DrawingImage& image, int wrapMode) {
+bool DrawingTextureBrush::create(const DrawingImage& image, Gdiplus::WrapMode wrapMode) {
   Gdiplus::GpTexture* brush = nullptr;
   const GpStatus status =
-      flat::GdipCreateTexture(image.native(), static_cast<Gdiplus::GpWrapMode>(wrapMode), &brush);
+      flat::GdipCreateTexture(image.native(), wrapMode, &brush);
   return adoptCreated(status, brush);
 }
 
-bool DrawingTextureBrush::createFromRect(const DrawingImage& image, int wrapMode, RectF sourceRect) {
+bool DrawingTextureBrush::createFromRect(const DrawingImage& image, Gdiplus::WrapMode wrapMode, RectF sourceRect) {
   Gdiplus::GpTexture* brush = nullptr;
   const GpStatus status =
-      flat::GdipCreateTexture2(image.native(), static_cast<Gdiplus::GpWrapMode>(wrapMode), sourceRect.x,
+      flat::GdipCreateTexture2(image.native(), wrapMode, sourceRect.x,
                                sourceRect.y, sourceRect.width, sourceRect.height, &brush);
   return adoptCreated(status, brush);
 }
 
-bool DrawingTextureBrush::setWrapMode(int wrapMode) {
-  return keepStatus(flat::GdipSetTextureWrapMode(texture(), static_cast<Gdiplus::GpWrapMode>(wrapMode)));
+bool DrawingTextureBrush::setWrapMode(Gdiplus::WrapMode wrapMode) {
+  return keepStatus(flat::GdipSetTextureWrapMode(texture(), wrapMode));
 }
 
-int DrawingTextureBrush::wrapMode() const {
+Gdiplus::WrapMode DrawingTextureBrush::wrapMode() const {
   Gdiplus::GpWrapMode mode = Gdiplus::WrapModeTile;
   const GpStatus status = flat::GdipGetTextureWrapMode(texture(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
 // DrawingPen
 
-bool DrawingPen::create(Argb colour, float width, int unit) {
+bool DrawingPen::create(Argb colour, float width, Gdiplus::Unit unit) {
   Gdiplus::GpPen* pen = nullptr;
-  const GpStatus status = flat::GdipCreatePen1(colour, width, static_cast<Gdiplus::GpUnit>(unit), &pen);
+  const GpStatus status = flat::GdipCreatePen1(colour, width, unit, &pen);
   return adoptCreated(status, pen);
 }
 
-bool DrawingPen::createFromBrush(const DrawingBrush& brush, float width, int unit) {
+bool DrawingPen::createFromBrush(const DrawingBrush& brush, float width, Gdiplus::Unit unit) {
   Gdiplus::GpPen* pen = nullptr;
-  const GpStatus status = flat::GdipCreatePen2(brush.native(), width, static_cast<Gdiplus::GpUnit>(unit), &pen);
+  const GpStatus status = flat::GdipCreatePen2(brush.native(), width, unit, &pen);
   return adoptCreated(status, pen);
 }
 
@@ -309,50 +309,50 @@ bool DrawingPen::setBrushFill(const DrawingBrush& brush) {
   return keepStatus(flat::GdipSetPenBrushFill(native(), brush.native()));
 }
 
-bool DrawingPen::setLineCap(int startCap, int endCap, int dashCap) {
-  return keepStatus(flat::GdipSetPenLineCap197819(native(), static_cast<Gdiplus::GpLineCap>(startCap),
-                                                  static_cast<Gdiplus::GpLineCap>(endCap),
-                                                  static_cast<Gdiplus::GpDashCap>(dashCap)));
+bool DrawingPen::setLineCap(Gdiplus::LineCap startCap, Gdiplus::LineCap endCap, Gdiplus::DashCap dashCap) {
+  return keepStatus(flat::GdipSetPenLineCap197819(native(), startCap,
+                                                  endCap,
+                                                  dashCap));
 }
 
-bool DrawingPen::setStartCap(int cap) {
-  return keepStatus(flat::GdipSetPenStartCap(native(), static_cast<Gdiplus::GpLineCap>(cap)));
+bool DrawingPen::setStartCap(Gdiplus::LineCap cap) {
+  return keepStatus(flat::GdipSetPenStartCap(native(), cap));
 }
 
-bool DrawingPen::setEndCap(int cap) {
-  return keepStatus(flat::GdipSetPenEndCap(native(), static_cast<Gdiplus::GpLineCap>(cap)));
+bool DrawingPen::setEndCap(Gdiplus::LineCap cap) {
+  return keepStatus(flat::GdipSetPenEndCap(native(), cap));
 }
 
-bool DrawingPen::setLineJoin(int join) {
-  return keepStatus(flat::GdipSetPenLineJoin(native(), static_cast<Gdiplus::GpLineJoin>(join)));
+bool DrawingPen::setLineJoin(Gdiplus::LineJoin join) {
+  return keepStatus(flat::GdipSetPenLineJoin(native(), join));
 }
 
-int DrawingPen::lineJoin() const {
+Gdiplus::LineJoin DrawingPen::lineJoin() const {
   Gdiplus::GpLineJoin join = Gdiplus::LineJoinMiter;
   const GpStatus status = flat::GdipGetPenLineJoin(native(), &join);
-  return keptValue(status, static_cast<int>(join));
+  return keptValue(status, join);
 }
 
 bool DrawingPen::setMiterLimit(float limit) { return keepStatus(flat::GdipSetPenMiterLimit(native(), limit)); }
 
-bool DrawingPen::setAlignment(int alignment) {
-  return keepStatus(flat::GdipSetPenMode(native(), static_cast<Gdiplus::GpPenAlignment>(alignment)));
+bool DrawingPen::setAlignment(Gdiplus::PenAlignment alignment) {
+  return keepStatus(flat::GdipSetPenMode(native(), alignment));
 }
 
-int DrawingPen::alignment() const {
+Gdiplus::PenAlignment DrawingPen::alignment() const {
   Gdiplus::GpPenAlignment alignment = Gdiplus::PenAlignmentCenter;
   const GpStatus status = flat::GdipGetPenMode(native(), &alignment);
-  return keptValue(status, static_cast<int>(alignment));
+  return keptValue(status, alignment);
 }
 
-bool DrawingPen::setDashStyle(int style) {
-  return keepStatus(flat::GdipSetPenDashStyle(native(), static_cast<Gdiplus::GpDashStyle>(style)));
+bool DrawingPen::setDashStyle(Gdiplus::DashStyle style) {
+  return keepStatus(flat::GdipSetPenDashStyle(native(), style));
 }
 
-int DrawingPen::dashStyle() const {
+Gdiplus::DashStyle DrawingPen::dashStyle() const {
   Gdiplus::GpDashStyle style = Gdiplus::DashStyleSolid;
   const GpStatus status = flat::GdipGetPenDashStyle(native(), &style);
-  return keptValue(status, static_cast<int>(style));
+  return keptValue(status, style);
 }
 
 bool DrawingPen::setDashOffset(float offset) { return keepStatus(flat::GdipSetPenDashOffset(native(), offset)); }

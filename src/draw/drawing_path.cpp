@@ -7,19 +7,19 @@ using namespace detail;
 
 // DrawingPath
 
-bool DrawingPath::create(int fillMode) {
+bool DrawingPath::create(Gdiplus::FillMode fillMode) {
   Gdiplus::GpPath* path = nullptr;
-  const GpStatus status = flat::GdipCreatePath(static_cast<Gdiplus::GpFillMode>(fillMode), &path);
+  const GpStatus status = flat::GdipCreatePath(fillMode, &path);
   return adoptCreated(status, path);
 }
 
 bool DrawingPath::createFromPoints(std::span<const PointF> points, std::span<const std::uint8_t> types,
-                                   int fillMode) {
+                                   Gdiplus::FillMode fillMode) {
   if (points.size() != types.size() || !fitsInt(points.size())) return keepStatus(Gdiplus::InvalidParameter);
   const std::vector<Gdiplus::PointF> native = toNative(points);
   Gdiplus::GpPath* path = nullptr;
   const GpStatus status = flat::GdipCreatePath2(native.data(), types.data(), static_cast<INT>(native.size()),
-                                                static_cast<Gdiplus::GpFillMode>(fillMode), &path);
+                                                fillMode, &path);
   return adoptCreated(status, path);
 }
 
@@ -32,14 +32,14 @@ DrawingPath DrawingPath::clone() const {
 
 bool DrawingPath::reset() { return keepStatus(flat::GdipResetPath(native())); }
 
-bool DrawingPath::setFillMode(int fillMode) {
-  return keepStatus(flat::GdipSetPathFillMode(native(), static_cast<Gdiplus::GpFillMode>(fillMode)));
+bool DrawingPath::setFillMode(Gdiplus::FillMode fillMode) {
+  return keepStatus(flat::GdipSetPathFillMode(native(), fillMode));
 }
 
-int DrawingPath::fillMode() const {
+Gdiplus::FillMode DrawingPath::fillMode() const {
   Gdiplus::GpFillMode mode = Gdiplus::FillModeAlternate;
   const GpStatus status = flat::GdipGetPathFillMode(native(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
 int DrawingPath::pointCount() const {
@@ -224,19 +224,19 @@ DrawingRegion DrawingRegion::clone() const {
 bool DrawingRegion::makeInfinite() { return keepStatus(flat::GdipSetInfinite(native())); }
 bool DrawingRegion::makeEmpty() { return keepStatus(flat::GdipSetEmpty(native())); }
 
-bool DrawingRegion::combineRect(RectF rect, int combineMode) {
+bool DrawingRegion::combineRect(RectF rect, Gdiplus::CombineMode combineMode) {
   const Gdiplus::RectF area = toNative(rect);
-  return keepStatus(flat::GdipCombineRegionRect(native(), &area, static_cast<Gdiplus::GpCombineMode>(combineMode)));
+  return keepStatus(flat::GdipCombineRegionRect(native(), &area, combineMode));
 }
 
-bool DrawingRegion::combineRegion(const DrawingRegion& other, int combineMode) {
+bool DrawingRegion::combineRegion(const DrawingRegion& other, Gdiplus::CombineMode combineMode) {
   return keepStatus(
-      flat::GdipCombineRegionRegion(native(), other.native(), static_cast<Gdiplus::GpCombineMode>(combineMode)));
+      flat::GdipCombineRegionRegion(native(), other.native(), combineMode));
 }
 
-bool DrawingRegion::combinePath(const DrawingPath& path, int combineMode) {
+bool DrawingRegion::combinePath(const DrawingPath& path, Gdiplus::CombineMode combineMode) {
   return keepStatus(
-      flat::GdipCombineRegionPath(native(), path.native(), static_cast<Gdiplus::GpCombineMode>(combineMode)));
+      flat::GdipCombineRegionPath(native(), path.native(), combineMode));
 }
 
 bool DrawingRegion::translate(float dx, float dy) { return keepStatus(flat::GdipTranslateRegion(native(), dx, dy)); }

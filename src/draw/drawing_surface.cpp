@@ -42,8 +42,8 @@ bool DrawingSurface::createFromImage(DrawingImage& image) {
   return adoptCreated(status, graphics);
 }
 
-bool DrawingSurface::flush(int intention) {
-  return keepStatus(flat::GdipFlush(native(), static_cast<Gdiplus::GpFlushIntention>(intention)));
+bool DrawingSurface::flush(Gdiplus::FlushIntention intention) {
+  return keepStatus(flat::GdipFlush(native(), intention));
 }
 
 HDC DrawingSurface::getHdc() {
@@ -56,64 +56,64 @@ bool DrawingSurface::releaseHdc(HDC dc) { return keepStatus(flat::GdipReleaseDC(
 
 // State
 
-bool DrawingSurface::setCompositingMode(int mode) {
-  return keepStatus(flat::GdipSetCompositingMode(native(), static_cast<Gdiplus::CompositingMode>(mode)));
+bool DrawingSurface::setCompositingMode(Gdiplus::CompositingMode mode) {
+  return keepStatus(flat::GdipSetCompositingMode(native(), mode));
 }
 
-int DrawingSurface::compositingMode() const {
+Gdiplus::CompositingMode DrawingSurface::compositingMode() const {
   Gdiplus::CompositingMode mode = Gdiplus::CompositingModeSourceOver;
   const GpStatus status = flat::GdipGetCompositingMode(native(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
-bool DrawingSurface::setCompositingQuality(int quality) {
-  return keepStatus(flat::GdipSetCompositingQuality(native(), static_cast<Gdiplus::CompositingQuality>(quality)));
+bool DrawingSurface::setCompositingQuality(Gdiplus::CompositingQuality quality) {
+  return keepStatus(flat::GdipSetCompositingQuality(native(), quality));
 }
 
-int DrawingSurface::compositingQuality() const {
+Gdiplus::CompositingQuality DrawingSurface::compositingQuality() const {
   Gdiplus::CompositingQuality quality = Gdiplus::CompositingQualityDefault;
   const GpStatus status = flat::GdipGetCompositingQuality(native(), &quality);
-  return keptValue(status, static_cast<int>(quality));
+  return keptValue(status, quality);
 }
 
-bool DrawingSurface::setSmoothingMode(int mode) {
-  return keepStatus(flat::GdipSetSmoothingMode(native(), static_cast<Gdiplus::SmoothingMode>(mode)));
+bool DrawingSurface::setSmoothingMode(Gdiplus::SmoothingMode mode) {
+  return keepStatus(flat::GdipSetSmoothingMode(native(), mode));
 }
 
-int DrawingSurface::smoothingMode() const {
+Gdiplus::SmoothingMode DrawingSurface::smoothingMode() const {
   Gdiplus::SmoothingMode mode = Gdiplus::SmoothingModeDefault;
   const GpStatus status = flat::GdipGetSmoothingMode(native(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
-bool DrawingSurface::setTextRenderingHint(int hint) {
-  return keepStatus(flat::GdipSetTextRenderingHint(native(), static_cast<Gdiplus::TextRenderingHint>(hint)));
+bool DrawingSurface::setTextRenderingHint(Gdiplus::TextRenderingHint hint) {
+  return keepStatus(flat::GdipSetTextRenderingHint(native(), hint));
 }
 
-int DrawingSurface::textRenderingHint() const {
+Gdiplus::TextRenderingHint DrawingSurface::textRenderingHint() const {
   Gdiplus::TextRenderingHint hint = Gdiplus::TextRenderingHintSystemDefault;
   const GpStatus status = flat::GdipGetTextRenderingHint(native(), &hint);
-  return keptValue(status, static_cast<int>(hint));
+  return keptValue(status, hint);
 }
 
-bool DrawingSurface::setInterpolationMode(int mode) {
-  return keepStatus(flat::GdipSetInterpolationMode(native(), static_cast<Gdiplus::InterpolationMode>(mode)));
+bool DrawingSurface::setInterpolationMode(Gdiplus::InterpolationMode mode) {
+  return keepStatus(flat::GdipSetInterpolationMode(native(), mode));
 }
 
-int DrawingSurface::interpolationMode() const {
+Gdiplus::InterpolationMode DrawingSurface::interpolationMode() const {
   Gdiplus::InterpolationMode mode = Gdiplus::InterpolationModeDefault;
   const GpStatus status = flat::GdipGetInterpolationMode(native(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
-bool DrawingSurface::setPixelOffsetMode(int mode) {
-  return keepStatus(flat::GdipSetPixelOffsetMode(native(), static_cast<Gdiplus::PixelOffsetMode>(mode)));
+bool DrawingSurface::setPixelOffsetMode(Gdiplus::PixelOffsetMode mode) {
+  return keepStatus(flat::GdipSetPixelOffsetMode(native(), mode));
 }
 
-int DrawingSurface::pixelOffsetMode() const {
+Gdiplus::PixelOffsetMode DrawingSurface::pixelOffsetMode() const {
   Gdiplus::PixelOffsetMode mode = Gdiplus::PixelOffsetModeDefault;
   const GpStatus status = flat::GdipGetPixelOffsetMode(native(), &mode);
-  return keptValue(status, static_cast<int>(mode));
+  return keptValue(status, mode);
 }
 
 bool DrawingSurface::setRenderingOrigin(int x, int y) {
@@ -126,20 +126,20 @@ bool DrawingSurface::setTextContrast(unsigned contrast) {
 
 bool DrawingSurface::resetTransform() { return keepStatus(flat::GdipResetWorldTransform(native())); }
 
-bool DrawingSurface::translateTransform(float dx, float dy, int order) {
-  return keepStatus(flat::GdipTranslateWorldTransform(native(), dx, dy, static_cast<Gdiplus::GpMatrixOrder>(order)));
+bool DrawingSurface::translateTransform(float dx, float dy, Gdiplus::MatrixOrder order) {
+  return keepStatus(flat::GdipTranslateWorldTransform(native(), dx, dy, order));
 }
 
-bool DrawingSurface::scaleTransform(float sx, float sy, int order) {
-  return keepStatus(flat::GdipScaleWorldTransform(native(), sx, sy, static_cast<Gdiplus::GpMatrixOrder>(order)));
+bool DrawingSurface::scaleTransform(float sx, float sy, Gdiplus::MatrixOrder order) {
+  return keepStatus(flat::GdipScaleWorldTransform(native(), sx, sy, order));
 }
 
-bool DrawingSurface::rotateTransform(float angle, int order) {
-  return keepStatus(flat::GdipRotateWorldTransform(native(), angle, static_cast<Gdiplus::GpMatrixOrder>(order)));
+bool DrawingSurface::rotateTransform(float angle, Gdiplus::MatrixOrder order) {
+  return keepStatus(flat::GdipRotateWorldTransform(native(), angle, order));
 }
 
-bool DrawingSurface::setPageUnit(int unit) {
-  return keepStatus(flat::GdipSetPageUnit(native(), static_cast<Gdiplus::GpUnit>(unit)));
+bool DrawingSurface::setPageUnit(Gdiplus::Unit unit) {
+  return keepStatus(flat::GdipSetPageUnit(native(), unit));
 }
 
 bool DrawingSurface::setPageScale(float scale) { return keepStatus(flat::GdipSetPageScale(native(), scale)); }
@@ -223,11 +223,11 @@ bool DrawingSurface::fillRectangle(const DrawingBrush& brush, float x, float y, 
   return keepStatus(flat::GdipFillRectangle(native(), brush.native(), x, y, width, height));
 }
 
-bool DrawingSurface::fillPolygon(const DrawingBrush& brush, std::span<const PointF> points, int fillMode) {
+bool DrawingSurface::fillPolygon(const DrawingBrush& brush, std::span<const PointF> points, Gdiplus::FillMode fillMode) {
   if (!fitsInt(points.size())) return keepStatus(Gdiplus::InvalidParameter);
   const std::vector<Gdiplus::PointF> native = toNative(points);
   return keepStatus(flat::GdipFillPolygon(this->native(), brush.native(), native.data(),
-                                          static_cast<INT>(native.size()), static_cast<Gdiplus::GpFillMode>(fillMode)));
+                                          static_cast<INT>(native.size()), fillMode));
 }
 
 bool DrawingSurface::fillEllipse(const DrawingBrush& brush, float x, float y, float width, float height) {
@@ -244,12 +244,12 @@ bool DrawingSurface::fillPath(const DrawingBrush& brush, const DrawingPath& path
 }
 
 bool DrawingSurface::fillClosedCurve(const DrawingBrush& brush, std::span<const PointF> points, float tension,
-                                     int fillMode) {
+                                     Gdiplus::FillMode fillMode) {
   if (!fitsInt(points.size())) return keepStatus(Gdiplus::InvalidParameter);
   const std::vector<Gdiplus::PointF> native = toNative(points);
   return keepStatus(flat::GdipFillClosedCurve2(this->native(), brush.native(), native.data(),
                                                static_cast<INT>(native.size()), tension,
-                                               static_cast<Gdiplus::GpFillMode>(fillMode)));
+                                               fillMode));
 }
 
 bool DrawingSurface::fillRegion(const DrawingBrush& brush, const DrawingRegion& region) {
@@ -309,36 +309,36 @@ bool DrawingSurface::drawImage(const DrawingImage& image, float x, float y, floa
                    RectF{0, 0, static_cast<float>(imageWidth), static_cast<float>(imageHeight)}, Gdiplus::UnitPixel);
 }
 
-bool DrawingSurface::drawImage(const DrawingImage& image, RectF destination, RectF source, int sourceUnit) {
+bool DrawingSurface::drawImage(const DrawingImage& image, RectF destination, RectF source, Gdiplus::Unit sourceUnit) {
   return keepStatus(flat::GdipDrawImageRectRect(native(), image.native(), destination.x, destination.y,
                                                 destination.width, destination.height, source.x, source.y,
-                                                source.width, source.height, static_cast<Gdiplus::GpUnit>(sourceUnit),
+                                                source.width, source.height, sourceUnit,
                                                 nullptr, nullptr, nullptr));
 }
 
 // Clipping
 
-bool DrawingSurface::setClipRect(float x, float y, float width, float height, int combineMode) {
+bool DrawingSurface::setClipRect(float x, float y, float width, float height, Gdiplus::CombineMode combineMode) {
   return keepStatus(
-      flat::GdipSetClipRect(native(), x, y, width, height, static_cast<Gdiplus::GpCombineMode>(combineMode)));
+      flat::GdipSetClipRect(native(), x, y, width, height, combineMode));
 }
 
-bool DrawingSurface::setClipPath(const DrawingPath& path, int combineMode) {
-  return keepStatus(flat::GdipSetClipPath(native(), path.native(), static_cast<Gdiplus::GpCombineMode>(combineMode)));
+bool DrawingSurface::setClipPath(const DrawingPath& path, Gdiplus::CombineMode combineMode) {
+  return keepStatus(flat::GdipSetClipPath(native(), path.native(), combineMode));
 }
 
-bool DrawingSurface::setClipRegion(const DrawingRegion& region, int combineMode) {
+bool DrawingSurface::setClipRegion(const DrawingRegion& region, Gdiplus::CombineMode combineMode) {
   return keepStatus(
-      flat::GdipSetClipRegion(native(), region.native(), static_cast<Gdiplus::GpCombineMode>(combineMode)));
+      flat::GdipSetClipRegion(native(), region.native(), combineMode));
 }
 
-bool DrawingSurface::setClipHrgn(HRGN region, int combineMode) {
-  return keepStatus(flat::GdipSetClipHrgn(native(), region, static_cast<Gdiplus::GpCombineMode>(combineMode)));
+bool DrawingSurface::setClipHrgn(HRGN region, Gdiplus::CombineMode combineMode) {
+  return keepStatus(flat::GdipSetClipHrgn(native(), region, combineMode));
 }
 
-bool DrawingSurface::setClipSurface(const DrawingSurface& other, int combineMode) {
+bool DrawingSurface::setClipSurface(const DrawingSurface& other, Gdiplus::CombineMode combineMode) {
   return keepStatus(
-      flat::GdipSetClipGraphics(native(), other.native(), static_cast<Gdiplus::GpCombineMode>(combineMode)));
+      flat::GdipSetClipGraphics(native(), other.native(), combineMode));
 }
 
 bool DrawingSurface::resetClip() { return keepStatus(flat::GdipResetClip(native())); }

@@ -77,9 +77,9 @@ int DrawingFontFamily::lineSpacing(int style) const {
 
 // DrawingFont
 
-bool DrawingFont::create(const DrawingFontFamily& family, float size, int style, int unit) {
+bool DrawingFont::create(const DrawingFontFamily& family, float size, int style, Gdiplus::Unit unit) {
   Gdiplus::GpFont* font = nullptr;
-  const GpStatus status = flat::GdipCreateFont(family.native(), size, style, static_cast<Gdiplus::Unit>(unit), &font);
+  const GpStatus status = flat::GdipCreateFont(family.native(), size, style, unit, &font);
   return adoptCreated(status, font);
 }
 
@@ -142,10 +142,10 @@ float DrawingFont::size() const {
   return keptValue<float>(status, size);
 }
 
-int DrawingFont::unit() const {
+Gdiplus::Unit DrawingFont::unit() const {
   Gdiplus::GpUnit unit = Gdiplus::UnitWorld;
   const GpStatus status = flat::GdipGetFontUnit(native(), &unit);
-  return keptValue(status, static_cast<int>(unit));
+  return keptValue(status, unit);
 }
 
 float DrawingFont::height(const DrawingSurface& surface) const {
@@ -202,35 +202,35 @@ int DrawingStringFormat::flags() const {
   return keptValue<int>(status, flags);
 }
 
-bool DrawingStringFormat::setAlignment(int alignment) {
-  return keepStatus(flat::GdipSetStringFormatAlign(native(), static_cast<Gdiplus::StringAlignment>(alignment)));
+bool DrawingStringFormat::setAlignment(Gdiplus::StringAlignment alignment) {
+  return keepStatus(flat::GdipSetStringFormatAlign(native(), alignment));
 }
 
-int DrawingStringFormat::alignment() const {
+Gdiplus::StringAlignment DrawingStringFormat::alignment() const {
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
   const GpStatus status = flat::GdipGetStringFormatAlign(native(), &alignment);
-  return keptValue(status, static_cast<int>(alignment));
+  return keptValue(status, alignment);
 }
 
-bool DrawingStringFormat::setLineAlignment(int alignment) {
+bool DrawingStringFormat::setLineAlignment(Gdiplus::StringAlignment alignment) {
   return keepStatus(
-      flat::GdipSetStringFormatLineAlign(native(), static_cast<Gdiplus::StringAlignment>(alignment)));
+      flat::GdipSetStringFormatLineAlign(native(), alignment));
 }
 
-int DrawingStringFormat::lineAlignment() const {
+Gdiplus::StringAlignment DrawingStringFormat::lineAlignment() const {
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
   const GpStatus status = flat::GdipGetStringFormatLineAlign(native(), &alignment);
-  return keptValue(status, static_cast<int>(alignment));
+  return keptValue(status, alignment);
 }
 
-bool DrawingStringFormat::setTrimming(int trimming) {
-  return keepStatus(flat::GdipSetStringFormatTrimming(native(), static_cast<Gdiplus::StringTrimming>(trimming)));
+bool DrawingStringFormat::setTrimming(Gdiplus::StringTrimming trimming) {
+  return keepStatus(flat::GdipSetStringFormatTrimming(native(), trimming));
 }
 
-int DrawingStringFormat::trimming() const {
+Gdiplus::StringTrimming DrawingStringFormat::trimming() const {
   Gdiplus::StringTrimming trimming = Gdiplus::StringTrimmingNone;
   const GpStatus status = flat::GdipGetStringFormatTrimming(native(), &trimming);
-  return keptValue(status, static_cast<int>(trimming));
+  return keptValue(status, trimming);
 }
 
 bool DrawingStringFormat::setHotkeyPrefix(int prefix) {

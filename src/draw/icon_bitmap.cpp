@@ -45,7 +45,7 @@ DrawingBitmap iconBitmap(HICON icon) {
   }
   DrawingBitmap bitmap(width, height);
   Gdiplus::BitmapData data{};
-  if (!bitmap.lockBits(nullptr, 2 /* write */, pixelFormat32bppArgb, data)) return {};
+  if (!bitmap.lockBits(nullptr, Gdiplus::ImageLockModeWrite, pixelFormat32bppArgb, data)) return {};
   for (int y = 0; y < height; ++y)
     std::memcpy(static_cast<BYTE*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
                 pixels.data() + static_cast<size_t>(y) * width, width * sizeof(std::uint32_t));

@@ -52,7 +52,7 @@ TEST(Drawing, RoundedRectangleIsOneClosedFigureOfFourArcs) {
   EXPECT_NEAR(points.back().y, 10, 0.01);
 
   Canvas canvas(80, 60);
-  ASSERT_TRUE(canvas.surface.setSmoothingMode(4));
+  ASSERT_TRUE(canvas.surface.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias));
   DrawingSolidBrush blue(opaqueBlue);
   ASSERT_TRUE(canvas.surface.fillPath(blue, path));
   EXPECT_TRUE(colourNear(canvas.at(40, 30), opaqueBlue));
@@ -114,7 +114,7 @@ TEST(Drawing, ClipLimitsFillsAndClears) {
   ASSERT_TRUE(circle.create());
   ASSERT_TRUE(circle.addEllipse(10, 10, 20, 20));
   ASSERT_TRUE(canvas.surface.setClipRect(0, 0, 40, 40));
-  ASSERT_TRUE(canvas.surface.setClipPath(circle, 3));
+  ASSERT_TRUE(canvas.surface.setClipPath(circle, Gdiplus::CombineModeXor));
   ASSERT_TRUE(canvas.surface.fillRectangle(green, 0, 0, 40, 40));
   EXPECT_TRUE(colourNear(canvas.at(2, 2), opaqueGreen));
   EXPECT_TRUE(colourNear(canvas.at(20, 20), opaqueRed)) << "the circle is cut out";
@@ -159,7 +159,7 @@ TEST(Drawing, SurfaceOnAMemoryDcChangesItsPixels) {
 TEST(Drawing, TextIsDrawnInItsLayoutWithTheFormatsAlignment) {
   DrawingFontFamily family;
   ASSERT_TRUE(family.createGenericSansSerif());
-  DrawingFont font(family, 16, 1, 2);
+  DrawingFont font(family, 16, 1, Gdiplus::UnitPixel);
   ASSERT_TRUE(font);
   EXPECT_FLOAT_EQ(font.size(), 16);
   EXPECT_EQ(font.style(), 1);
@@ -182,8 +182,8 @@ TEST(Drawing, TextIsDrawnInItsLayoutWithTheFormatsAlignment) {
 
   DrawingStringFormat centred;
   ASSERT_TRUE(centred.create());
-  ASSERT_TRUE(centred.setAlignment(1));
-  ASSERT_TRUE(centred.setLineAlignment(1));
+  ASSERT_TRUE(centred.setAlignment(Gdiplus::StringAlignmentCenter));
+  ASSERT_TRUE(centred.setLineAlignment(Gdiplus::StringAlignmentCenter));
   const auto [centreFirst, centreLast] = inkColumns(centred);
   ASSERT_GE(centreFirst, 0) << "some text was drawn";
   EXPECT_NEAR((centreFirst + centreLast) / 2.0, 60, 4);

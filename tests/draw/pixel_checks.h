@@ -40,7 +40,7 @@ struct Canvas {
 
   Canvas(int width, int height) : bitmap(width, height) { surface.createFromImage(bitmap); }
   draw::Argb at(int x, int y) {
-    surface.flush(1);
+    surface.flush(Gdiplus::FlushIntentionSync);
     return bitmap.getPixel(x, y);
   }
 };

@@ -87,7 +87,7 @@ void paintBorder(draw::DrawingSurface& g, const ButtonArea& a, UINT state, COLOR
     outline(g, shape, toArgb(accent, 100));
   } else if (state & buttonFocusState) {
     // Clipped to the body, the glow falls inside the button only.
-    g.setClipPath(shape, 0);
+    g.setClipPath(shape);
     drawGlowPath(g, shape, 3, focusGlowColour, 120);
     g.resetClip();
     outline(g, shape, toArgb(black, 80));
@@ -106,11 +106,11 @@ void paintCaption(draw::DrawingSurface& g, const ButtonLook& look, const ButtonA
   if (look.caption.empty()) return;
   const draw::DrawingSolidBrush ink(toArgb(look.textColour, 255));
   const draw::DrawingFontFamily family = fontFamilyOrFallback(look.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, 0);
+  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle);
   draw::DrawingStringFormat format;
   format.create();
-  format.setAlignment(1);
-  format.setLineAlignment(1);
+  format.setAlignment(Gdiplus::StringAlignmentCenter);
+  format.setLineAlignment(Gdiplus::StringAlignmentCenter);
   // Centred, two pixels below the middle.
   g.drawString(look.caption, font, ink, {0, 2, static_cast<float>(a.w), static_cast<float>(a.h)}, format);
 }

@@ -60,10 +60,10 @@ void drawGlowText(draw::DrawingSurface& graphics, std::string_view text, float x
   const int smallHeight = std::max(1, height / scale);
 
   draw::DrawingStringFormat format;
-  int flags = 0x2000;  // line limit
-  if (options.noWrap && !options.keepWrap) flags |= 0x1000;
+  int flags = Gdiplus::StringFormatFlagsLineLimit;
+  if (options.noWrap && !options.keepWrap) flags |= Gdiplus::StringFormatFlagsNoWrap;
   format.create(flags);
-  if (options.ellipsis) format.setTrimming(3);
+  if (options.ellipsis) format.setTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   format.setAlignment(options.align);
   format.setLineAlignment(options.lineAlign);
   const draw::DrawingFontFamily family(options.family);
@@ -79,17 +79,17 @@ void drawGlowText(draw::DrawingSurface& graphics, std::string_view text, float x
   draw::DrawingBitmap reduced(smallWidth, smallHeight);
   {
     draw::DrawingSurface surface = draw::DrawingSurface::fromImage(reduced);
-    surface.setInterpolationMode(7);
-    surface.setCompositingQuality(2);
-    surface.setPixelOffsetMode(3);
+    surface.setInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+    surface.setCompositingQuality(Gdiplus::CompositingQualityHighQuality);
+    surface.setPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
     surface.drawImage(sharp, 0, 0, static_cast<float>(width) / scale, static_cast<float>(height) / scale);
   }
   draw::DrawingBitmap glow(width, height);
   {
     draw::DrawingSurface surface = draw::DrawingSurface::fromImage(glow);
-    surface.setCompositingQuality(3);
-    surface.setInterpolationMode(7);
-    surface.setSmoothingMode(4);
+    surface.setCompositingQuality(Gdiplus::CompositingQualityGammaCorrected);
+    surface.setInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+    surface.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     surface.drawImage(reduced, 1, 1, static_cast<float>(width), static_cast<float>(height));
   }
   graphics.drawImage(glow, x, y);

@@ -38,8 +38,8 @@ struct GlowTextOptions {
   std::string family = "宋体";
   int style = 0;
   float size = 12.0f;
-  int align = 0;      // 0 near, 1 centre, 2 far
-  int lineAlign = 0;
+  Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear;
+  Gdiplus::StringAlignment lineAlign = Gdiplus::StringAlignmentNear;
   bool noWrap = false;
   bool keepWrap = false;
   bool ellipsis = false;

@@ -6,6 +6,7 @@
 #include "skin/core/control_geometry.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
 #include "skin/core/window_helpers.h"
@@ -60,11 +61,8 @@ void paintDialogBands(draw::DrawingSurface& surface, int width, int height) {
 
 void strokeRoundedRect(draw::DrawingSurface& surface, std::uint32_t argb, float x, float y, float w, float h,
                        int corner) {
-  draw::DrawingPath path;
-  path.create();
-  addRoundedRect(path, x, y, w, h, corner);
   const draw::DrawingPen pen(argb, 1);
-  surface.drawPath(pen, path);
+  surface.drawPath(pen, roundedRectPath(x, y, w, h, corner));
 }
 
 void drawDialogOutline(draw::DrawingSurface& surface, int width, int height) {
@@ -75,9 +73,7 @@ void drawDialogOutline(draw::DrawingSurface& surface, int width, int height) {
 
 void drawHotCloseLook(draw::DrawingSurface& surface, int x, int y, int w, int h) {
   const auto f = [](int value) { return static_cast<float>(value); };
-  draw::DrawingPath outer;
-  outer.create();
-  addRoundedRect(outer, f(x + 6), f(y + 2), f(w - 12), f(h - 4), 5);
+  const draw::DrawingPath outer = roundedRectPath(f(x + 6), f(y + 2), f(w - 12), f(h - 4), 5);
   const draw::DrawingLinearBrush glow({f(x + 3), f(y + 2)}, {f(x + 3), f(y + h - 2)}, toArgb(white, 10),
                                       toArgb(red, 200));
   surface.fillPath(glow, outer);
@@ -115,8 +111,8 @@ void paintDialog(HWND dialog) {
     GlowTitleOptions title;
     title.family = "黑体";
     title.size = 12;
-    title.align = 0;
-    title.lineAlign = 1;
+    title.align = Gdiplus::StringAlignmentNear;
+    title.lineAlign = Gdiplus::StringAlignmentCenter;
     drawGlowTitle(surface, windowText(dialog), 8, -3, static_cast<float>(size.cx), 30, black, white, 4, title);
     for (int button = 1; button <= static_cast<int>(record->titleButtons.size()); ++button)
       drawDialogCloseButton(index, button, &surface, false);
@@ -136,10 +132,10 @@ void drawGlowTitle(draw::DrawingSurface& surface, std::string_view text, float x
 
   draw::DrawingBitmap title(width, height);
   draw::DrawingSurface titleSurface = draw::DrawingSurface::fromImage(title);
-  titleSurface.setSmoothingMode(4);
-  titleSurface.setCompositingQuality(2);
-  titleSurface.setInterpolationMode(7);
-  titleSurface.setPixelOffsetMode(3);
+  titleSurface.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  titleSurface.setCompositingQuality(Gdiplus::CompositingQualityHighQuality);
+  titleSurface.setInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+  titleSurface.setPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
 
   // The glyphs solid in the glow colour...
   {
@@ -155,8 +151,8 @@ void drawGlowTitle(draw::DrawingSurface& surface, std::string_view text, float x
     draw::DrawingBitmap reduced(smallWidth, smallHeight);
     {
       draw::DrawingSurface reducedSurface = draw::DrawingSurface::fromImage(reduced);
-      reducedSurface.setPixelOffsetMode(3);
-      reducedSurface.setInterpolationMode(7);
+      reducedSurface.setPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
+      reducedSurface.setInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
       reducedSurface.drawImage(title, 0, 0, static_cast<float>(smallWidth), static_cast<float>(smallHeight));
     }
     titleSurface.clear(0);

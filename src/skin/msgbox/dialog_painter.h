@@ -20,8 +20,8 @@ struct GlowTitleOptions {
   std::string family = "宋体";
   int style = 0;
   float size = 13.0f;
-  int align = 0;      // 0 near, 1 centre, 2 far
-  int lineAlign = 0;
+  Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear;
+  Gdiplus::StringAlignment lineAlign = Gdiplus::StringAlignmentNear;
 };
 
 // Text as a path, filled in fillColour over a halo of glowColour that is blurred by

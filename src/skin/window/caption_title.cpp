@@ -19,7 +19,6 @@ namespace {
 
 using namespace frame;
 
-constexpr int noWrap = 0x1000;
 constexpr int titleAreaHeight = 42;
 constexpr int iconSize = 17;
 
@@ -37,7 +36,7 @@ void drawTitle(draw::DrawingSurface& surface, const SkinnedWindowRecord& record,
   const draw::DrawingFontFamily family = fontFamilyOrFallback(record.titleFontName);
   const draw::DrawingFont font(family, f(record.titleFontSize), record.titleFontStyle ? 1 : 0);
   draw::DrawingStringFormat format;
-  format.create(noWrap);
+  format.create(Gdiplus::StringFormatFlagsNoWrap);
   const draw::RectF layout{f(area.left + 20), f(area.top + 2), f(area.right - area.left),
                            f(titleAreaHeight)};
   const draw::DrawingSolidBrush shadow(toArgb(record.titleShadowColour, 150));
@@ -86,7 +85,7 @@ void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::opti
   const std::string text = title ? *std::move(title) : windowText(record->window);
 
   std::string key = titleMemoKey(*record, area, text);
-  if (surface) surface->flush(1);
+  if (surface) surface->flush(Gdiplus::FlushIntentionSync);
   if (const PaintMemo* memo = findMemo(record->frameCache, key)) {
     putBack(record->backgroundImage, *memo);
     if (!surface) copyToWindow(*record, area);
@@ -102,16 +101,13 @@ void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::opti
   }
   const unsigned state = surface->save();
   // A long title is cut at the button strip rather than drawn under the buttons.
-  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top), 1);
+  clipToArea(*surface, area);
   if (const draw::DrawingBitmap* icon = iconPicture(record->frameCache, theme().programIcon))
     surface->drawImage(*icon, f(area.left), f(area.top), f(iconSize), f(iconSize));
   drawTitle(*surface, *record, area, text);
   surface->restore(state);
 
-  if (own)
-    own->close();
-  else
-    surface->flush(1);
+  finishPart(own, *surface);
   keepMemo(record->frameCache, std::move(key), record->backgroundImage, area, true);
   if (own) copyToWindow(*record, area);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/paint_helpers.h"
 #include "skin/core/frame_memo.h"
 #include "skin/core/skin_theme.h"
 #include "skin/window/frame_painting.h"
@@ -48,14 +49,8 @@ void paintCaptionBand(draw::DrawingSurface& surface, const SkinnedWindowRecord& 
 }
 
 void paintOutline(draw::DrawingSurface& surface, int width, int height) {
-  draw::DrawingPath outer;
-  outer.create();
-  addRoundedRect(outer, 0, 0, f(width - 1), f(height - 1), 7);
-  surface.drawPath(draw::DrawingPen(toArgb(black, 180), 2), outer);
-  draw::DrawingPath inner;
-  inner.create();
-  addRoundedRect(inner, 1, 1, f(width - 3), f(height - 3), 6);
-  surface.drawPath(draw::DrawingPen(toArgb(white, 180), 1), inner);
+  surface.drawPath(draw::DrawingPen(toArgb(black, 180), 2), roundedRectPath(0, 0, f(width - 1), f(height - 1), 7));
+  surface.drawPath(draw::DrawingPen(toArgb(white, 180), 1), roundedRectPath(1, 1, f(width - 3), f(height - 3), 6));
 }
 
 // Writing an opaque colour straight into the pixels leaves them as a clear through a
@@ -118,7 +113,7 @@ const OffscreenImage* keptBackground(SkinnedWindowRecord& record, int width, int
     else if (const draw::DrawingImage picture = draw::DrawingImage::fromBytes(source.picture))
       placePicture(surface.get(), picture, source.mode, width, height);
   }
-  surface.get().setSmoothingMode(smoothingAntiAlias);
+  surface.get().setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
   paintCaptionBand(surface.get(), record, width, height);
   if (record.titleBar) paintOutline(surface.get(), width, height);
   surface.close();

@@ -6,7 +6,6 @@
 namespace skin::frame {
 namespace {
 
-constexpr int wrapTileFlipXY = 3;
 constexpr size_t keptGlyphLimit = 16;
 
 }  // namespace
@@ -28,6 +27,18 @@ bool ensureSize(OffscreenImage& image, int width, int height) {
   return image.resize(width, height);
 }
 
+void clipToArea(draw::DrawingSurface& surface, const RECT& area) {
+  surface.setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top),
+                      Gdiplus::CombineModeIntersect);
+}
+
+void finishPart(std::optional<PixelSurface>& own, draw::DrawingSurface& surface) {
+  if (own)
+    own->close();
+  else
+    surface.flush(Gdiplus::FlushIntentionSync);
+}
+
 PixelSurface::PixelSurface(const OffscreenImage& image) {
   GdiFlush();  // GDI may still owe writes to these pixels
   if (!image.pixels() || image.width() <= 0 || image.height() <= 0) return;
@@ -38,7 +49,7 @@ PixelSurface::PixelSurface(const OffscreenImage& image) {
 
 draw::DrawingLinearBrush verticalGradient(float top, float bottom, draw::Argb from, draw::Argb to) {
   draw::DrawingLinearBrush brush;
-  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, wrapTileFlipXY);
+  brush.create(draw::PointF{0, top}, draw::PointF{0, bottom}, from, to, Gdiplus::WrapModeTileFlipXY);
   return brush;
 }
 

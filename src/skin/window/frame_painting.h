@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "draw/drawing.h"
@@ -14,9 +15,6 @@
 #include "skin/core/skinned_window_record.h"
 
 namespace skin::frame {
-
-inline constexpr int smoothingNone = 3;
-inline constexpr int smoothingAntiAlias = 4;
 
 inline float f(int value) { return static_cast<float>(value); }
 
@@ -52,6 +50,13 @@ class PixelSurface {
   draw::DrawingBitmap bitmap_;    // declared first: the surface over it goes first
   draw::DrawingSurface surface_;
 };
+
+// Narrows the surface's clip to an area.
+void clipToArea(draw::DrawingSurface& surface, const RECT& area);
+
+// Ends a part's drawing so that GDI may read the pixels: a surface of the part's own is
+// closed, the caller's surface is flushed.
+void finishPart(std::optional<PixelSurface>& own, draw::DrawingSurface& surface);
 
 // Mirrored beyond its ends: a tiled gradient would start over on the row where it
 // ends, and a shape whose bottom edge lies there would get a line of the first colour.

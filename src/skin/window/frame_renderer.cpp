@@ -79,7 +79,7 @@ void renderWindowFrame(int windowIndex, std::optional<HDC> target) {
   {
     PixelSurface surface(background);
     if (surface) {
-      surface.get().setSmoothingMode(smoothingAntiAlias);
+      surface.get().setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
       if (record->titleBar) {
         if (record->showTitle) paintCaptionTitle(windowIndex, &surface.get());
         for (int button = 1; button <= static_cast<int>(record->titleButtons.size()); ++button)

@@ -22,7 +22,7 @@ void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface
   const RECT area = rectOfSize(r.x, r.y, r.width, r.height);
 
   std::optional<PixelSurface> own;
-  if (surface) surface->flush(1);
+  if (surface) surface->flush(Gdiplus::FlushIntentionSync);
   if (record->statusCache) {
     const PixelRect& bar = record->statusBarRect;
     copyRect(record->backgroundImage.dc(), record->statusCache.dc(),
@@ -49,11 +49,11 @@ void paintStatusBarPart(int windowIndex, int part, draw::DrawingSurface* surface
   }
   const TextStyle& style = record->statusTextStyle;
   const draw::DrawingFontFamily family = fontFamilyOrFallback(style.fontName);
-  const draw::DrawingFont font(family, f(style.fontSize), 0, 2);
+  const draw::DrawingFont font(family, f(style.fontSize), 0, Gdiplus::UnitPixel);
   draw::DrawingStringFormat format;
   format.create();
-  format.setAlignment(0);
-  format.setLineAlignment(1);
+  format.setAlignment(Gdiplus::StringAlignmentNear);
+  format.setLineAlignment(Gdiplus::StringAlignmentCenter);
   surface->drawString(content.text, font, draw::DrawingSolidBrush(toArgb(content.textColour, 255)), textRect, format);
 
   if (own) {

@@ -14,8 +14,6 @@ namespace {
 
 constexpr COLORREF defaultThemeColour = 0xDDCA22;
 constexpr int averageSamples = 2000;
-constexpr int gammaCorrected = 3;
-constexpr int readOnly = 1;
 
 // A non-empty path wins over the bytes.
 draw::DrawingBitmap decodePicture(const PictureSource& picture) {
@@ -73,7 +71,7 @@ COLORREF averageOf(draw::DrawingBitmap& bitmap, int samples) {
   const int lockFormat = pixelBytes ? decodedFormat : draw::pixelFormat32bppArgb;
   if (!pixelBytes) pixelBytes = 4;
   Gdiplus::BitmapData data{};
-  if (!bitmap.lockBits(nullptr, readOnly, lockFormat, data)) return 0;
+  if (!bitmap.lockBits(nullptr, Gdiplus::ImageLockModeRead, lockFormat, data)) return 0;
 
   const std::int64_t day = dayNumber();
   std::int64_t red = 0, green = 0, blue = 0;
@@ -101,7 +99,7 @@ std::vector<std::uint8_t> fadeEdges(const draw::DrawingBitmap& source, std::opti
   draw::DrawingBitmap faded(w, h);
   {
     draw::DrawingSurface surface = draw::DrawingSurface::fromImage(faded);
-    surface.setCompositingQuality(gammaCorrected);
+    surface.setCompositingQuality(Gdiplus::CompositingQualityGammaCorrected);
     surface.drawImage(source, 0, 0, static_cast<float>(w), static_cast<float>(h));
     // One length serves both bands, the vertical one too.
     const int length = fadeLength.value_or(w * 3 / 10);

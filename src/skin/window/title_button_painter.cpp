@@ -137,7 +137,7 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
   opacity = pressed ? 0 : std::clamp(opacity, 0, 255);
 
   std::string key = buttonMemoKey(*record, b, visible, pressed, opacity);
-  if (surface) surface->flush(1);
+  if (surface) surface->flush(Gdiplus::FlushIntentionSync);
   if (const PaintMemo* memo = findMemo(record->frameCache, key)) {
     putBack(record->backgroundImage, *memo);
     if (!surface) copyToWindow(*record, visible);
@@ -153,18 +153,15 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
     surface = &own->get();
   }
   const unsigned state = surface->save();
-  surface->setClipRect(f(area.left), f(area.top), f(area.right - area.left), f(area.bottom - area.top), 1);
-  surface->setSmoothingMode(pressed ? smoothingNone : smoothingAntiAlias);
+  clipToArea(*surface, area);
+  surface->setSmoothingMode(pressed ? Gdiplus::SmoothingModeNone : Gdiplus::SmoothingModeAntiAlias);
   if (pressed)
     paintPressedButton(*surface, *record, b, x, y);
   else
     paintNormalButton(*surface, *record, b, x, y, opacity);
   surface->restore(state);
 
-  if (own)
-    own->close();
-  else
-    surface->flush(1);
+  finishPart(own, *surface);
   keepMemo(record->frameCache, std::move(key), record->backgroundImage, visible);
   if (own) copyToWindow(*record, visible);
 }
