@@ -54,8 +54,8 @@ void paintUpDownOf(const UpDownRecord& record, const UpDownLook& look) {
   ControlCanvas canvas(upDown, RECT{0, 0, size.cx, size.cy});
   if (!canvas) return;
   draw::DrawingSurface& g = canvas.surface();
-  g.setSmoothingMode(4);
-  g.setCompositingQuality(2);
+  g.setSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  g.setCompositingQuality(Gdiplus::CompositingQualityHighQuality);
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
 
