@@ -117,7 +117,7 @@ void paintItemLook(draw::DrawingSurface& g, const ItemLook& look) {
 
   if (look.text.empty()) return;
   const draw::DrawingFontFamily family = fontFamilyOrFallback(look.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle, Gdiplus::UnitWorld);
+  const draw::DrawingFont font(family, static_cast<float>(look.fontSize), look.fontStyle);
   // One line, cut with an ellipsis: a wrapped second line would show half of itself
   // below the first.
   draw::DrawingStringFormat format;
@@ -289,7 +289,7 @@ int measureTextWidth(std::string_view text, const std::string& family, int size,
   const draw::MemoryDC dc = draw::MemoryDC::createCompatible();
   const draw::DrawingSurface surface = draw::DrawingSurface::fromHdc(dc.get());
   const draw::DrawingFontFamily fontFamily = fontFamilyOrFallback(family);
-  const draw::DrawingFont font(fontFamily, static_cast<float>(size), style, Gdiplus::UnitWorld);
+  const draw::DrawingFont font(fontFamily, static_cast<float>(size), style);
   const draw::DrawingStringFormat defaultFormat;
   const draw::RectF box = surface.measureString(text, font, {}, defaultFormat);
   return static_cast<int>(box.width) + 1;

@@ -215,6 +215,19 @@ TEST_F(ListSkinTest, TranslucentListViewDrawsItsItemsOverTheWashedBackground) {
   EXPECT_FALSE(recordOf(listView)->dirty) << "a full paint leaves it clean";
 }
 
+TEST_F(ListSkinTest, HeaderIsSkinnedOverAScrolledTranslucentListView) {
+  const HWND listView = addListView(0);
+  form.install(true);
+  const HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
+  ASSERT_NE(form.record().headers.find(header), 0);
+  const Rgb skinnedHeader = form.imagePixel(header, 40, 12);
+  SendMessageA(listView, WM_VSCROLL, SB_LINEDOWN, 0);
+  UpdateWindow(listView);
+  form.settle();
+  const Rgb onScreen = rgbOf(testing_support::rgbOnScreen(header, 40, 12));
+  EXPECT_TRUE(closeTo(onScreen, skinnedHeader, 3)) << "the header is back over the list's paint";
+}
+
 TEST_F(ListSkinTest, ScrollingLineByLineLeavesTheObjectCountersFlat) {
   const HWND listView = form.add(WC_LISTVIEWA, 20, 40, 150, 150, LVS_REPORT | WS_VSCROLL, WS_EX_CLIENTEDGE);
   LVCOLUMNA column{};
