@@ -41,12 +41,6 @@ SCROLLBARINFO scrollBarInfo(HWND control, ScrollDirection direction) {
   return info;
 }
 
-RECT windowRectOf(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 // The native bar's rectangle in the parent's client coordinates, where the overlay goes.
 RECT barRectInParent(HWND control, ScrollDirection direction) {
   RECT bar = scrollBarInfo(control, direction).rcScrollBar;
@@ -61,7 +55,7 @@ void moveOverTheBar(HWND overlay, const RECT& bar) {
 // Whether the overlay already covers the bar, above its control. Moving a window costs
 // the display a round trip, and the placing is asked for at every full paint of a list.
 bool alreadyOverTheBar(HWND overlay, HWND control, const RECT& bar) {
-  RECT place = windowRectOf(overlay);
+  RECT place = windowRect(overlay);
   MapWindowPoints(nullptr, GetParent(overlay), reinterpret_cast<POINT*>(&place), 2);
   if (!EqualRect(&place, &bar)) return false;
   for (HWND below = GetWindow(overlay, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
@@ -195,10 +189,10 @@ ScrolledControl findScrolledControl(HWND control) {
 
 std::vector<RECT> overlayAreasInWindow(const ScrolledControl& control) {
   std::vector<RECT> areas;
-  const RECT frame = windowRectOf(control.control);
+  const RECT frame = windowRect(control.control);
   for (const HWND overlay : {control.vertical.overlay, control.horizontal.overlay}) {
     if (!overlay || !IsWindowVisible(overlay)) continue;
-    RECT place = windowRectOf(overlay);
+    RECT place = windowRect(overlay);
     OffsetRect(&place, -frame.left, -frame.top);
     areas.push_back(place);
   }
@@ -266,7 +260,7 @@ void paintScrollBar(const ScrolledControl& control, ScrollDirection direction, i
   // A hidden overlay shows nothing, and its picture must not go into windowImage.
   if (!control || !target.overlay || !IsWindowVisible(target.overlay)) return;
   const SCROLLBARINFO info = scrollBarInfo(control.control, direction);
-  const RECT place = windowRectOf(target.overlay);
+  const RECT place = windowRect(target.overlay);
   const int w = place.right - place.left;
   const int h = place.bottom - place.top;
   const BarSpace space{direction == ScrollDirection::vertical};
@@ -326,7 +320,7 @@ void repaintScrollOverlays(HWND control, OverlayCheck check, std::optional<Scrol
 int hitTestScrollBar(const ScrolledControl& control, ScrollDirection direction, LPARAM screenPoint) {
   const OverlayBar& target = control.bar(direction);
   if (!target.overlay || !target.parts) return noScrollPart;
-  const RECT place = windowRectOf(target.overlay);
+  const RECT place = windowRect(target.overlay);
   const POINT point{GET_X_LPARAM(screenPoint) - place.left, GET_Y_LPARAM(screenPoint) - place.top};
   return scrollPartAt(*target.parts, point);
 }
