@@ -12,7 +12,6 @@ namespace skin {
 // Kinds whose skins are not written yet take nothing and paint nothing: each moves to
 // its own skin's file when that skin is written.
 void installListSkins(int, HWND) {}
-void installToolbarSkins(int, HWND) {}
 
 namespace {
 
