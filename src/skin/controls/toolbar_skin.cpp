@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,29 +32,49 @@ constexpr COLORREF greyText = 0x808080;
 
 int paintCount = 0;
 
-// An icon taken from the toolbar's image list, destroyed with its owner.
+// A button's image in the toolbar's image list, drawn straight from the list: taking
+// it out as an icon first costs more than the rest of the button's paint.
 class ButtonIcon {
  public:
   ButtonIcon(HIMAGELIST list, int image) {
-    if (!list) return;
-    icon_ = ImageList_GetIcon(list, image, ILD_TRANSPARENT);
-    if (icon_) ImageList_GetIconSize(list, &width_, &height_);
+    if (!list || image < 0 || image >= ImageList_GetImageCount(list)) return;
+    if (ImageList_GetIconSize(list, &width_, &height_)) list_ = list, image_ = image;
   }
-  ~ButtonIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  ButtonIcon(const ButtonIcon&) = delete;
-  ButtonIcon& operator=(const ButtonIcon&) = delete;
 
-  HICON get() const { return icon_; }
-  int width() const { return icon_ ? width_ : 0; }
-  int height() const { return icon_ ? height_ : 0; }
+  explicit operator bool() const { return list_ != nullptr; }
+  int width() const { return list_ ? width_ : 0; }
+  int height() const { return list_ ? height_ : 0; }
+  void draw(HDC dc, int x, int y) const { ImageList_Draw(list_, image_, dc, x, y, ILD_TRANSPARENT); }
 
  private:
-  HICON icon_ = nullptr;
+  HIMAGELIST list_ = nullptr;
+  int image_ = 0;
   int width_ = 0;
   int height_ = 0;
 };
+
+// Draws a picture of width x height into a memory context, turns every pixel into its
+// grey and puts the result on dc with black as the key, so that the picture's
+// transparent surroundings and its neutral pixels vanish.
+template <typename DrawPicture>
+void drawGreyed(HDC dc, int x, int y, int width, int height, BYTE state, DrawPicture&& drawPicture) {
+  if (!dc || width <= 0 || height <= 0) return;
+  void* bits = nullptr;
+  const draw::OwnedBitmap pixels = draw::createDibSection(width, height, &bits);
+  const draw::MemoryDC memory = draw::MemoryDC::createCompatible();
+  if (!pixels || !memory || !bits) return;
+  const draw::ScopedSelectObject selected(memory.get(), pixels.get());
+  drawPicture(memory.get());
+  GdiFlush();
+  // Straight into the pixels: GetPixel and SetPixel per pixel would cost many times more.
+  auto* p = static_cast<std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    const COLORREF colour = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
+    const COLORREF grey = greyedIconPixel(colour, state);
+    p[i] = (static_cast<std::uint32_t>(GetRValue(grey)) << 16) | (GetGValue(grey) << 8) | GetBValue(grey);
+  }
+  TransparentBlt(dc, x, y, width, height, memory.get(), 0, 0, width, height, 0);
+}
 
 SIZE iconSize(HICON icon) {
   ICONINFO info{};
@@ -136,32 +157,44 @@ void paintOutlineAndRules(draw::DrawingSurface& g, const draw::DrawingPath& oute
 
 void paintIcon(HDC dc, const ButtonToPaint& b, const ButtonIcon& icon) {
   const BYTE style = b.button.fsStyle;
-  if (!icon.get() || !drawsButtonIcon(style)) return;
+  if (!icon || !drawsButtonIcon(style)) return;
   const bool greyed = buttonIconGreyed(style, b.button.fsState);
   const POINT at = buttonIconPosition(b.item, icon.width(), icon.height(), b.listStyle, style, greyed);
-  if (greyed) drawGreyedIcon(dc, at.x, at.y, icon.get(), b.button.fsState);
-  else DrawIconEx(dc, at.x, at.y, icon.get(), icon.width(), icon.height(), 0, nullptr, DI_NORMAL);
+  if (greyed)
+    drawGreyed(dc, at.x, at.y, icon.width(), icon.height(), b.button.fsState,
+               [&](HDC memory) { icon.draw(memory, 0, 0); });
+  else
+    icon.draw(dc, at.x, at.y);
 }
 
-void paintArrowAndText(draw::DrawingSurface& g, const ButtonToPaint& b, const ToolbarRecord& record, HWND toolbar,
+// The font and format of the button texts, made once for all buttons of a paint.
+struct TextTools {
+  explicit TextTools(const ToolbarRecord& record)
+      : family(fontFamilyOrFallback(record.fontFamily)),
+        font(family, static_cast<float>(record.fontSize), record.fontStyle, 0) {
+    format.create(0x800);
+    format.setAlignment(1);
+    format.setLineAlignment(1);
+    format.setTrimming(3);
+  }
+  draw::DrawingFontFamily family;
+  draw::DrawingFont font;
+  draw::DrawingStringFormat format;
+};
+
+void paintArrowAndText(draw::DrawingSurface& g, const ButtonToPaint& b, const TextTools& tools, HWND toolbar,
                        int iconWidth, int iconHeight) {
   const BYTE style = b.button.fsStyle;
   if (drawsButtonIcon(style) && hasDropDownArrow(style))
     drawPicture(g, arrowPicture(ArrowGlyph::triangleDown), b.x + b.w - 8, b.y + (b.h - 4) / 2);
   if (b.text.empty()) return;
   const COLORREF colour = buttonTextGreyed(b.button.fsState) ? greyText : props::textColour(toolbar);
-  const draw::DrawingFontFamily family = fontFamilyOrFallback(record.fontFamily);
-  const draw::DrawingFont font(family, static_cast<float>(record.fontSize), record.fontStyle, 0);
-  draw::DrawingStringFormat format;
-  format.create(0x800);
-  format.setAlignment(1);
-  format.setLineAlignment(1);
-  format.setTrimming(3);
   const auto iw = static_cast<float>(iconWidth);
   const auto ih = static_cast<float>(iconHeight);
-  draw::RectF layout = b.listStyle ? draw::RectF{b.x + iw, b.y + 2, b.w - iw, b.h} : draw::RectF{b.x, b.y + ih, b.w, b.h - ih};
+  draw::RectF layout =
+      b.listStyle ? draw::RectF{b.x + iw, b.y + 2, b.w - iw, b.h} : draw::RectF{b.x, b.y + ih, b.w, b.h - ih};
   if (hasDropDownArrow(style)) layout.width -= 12;
-  g.drawString(b.text, font, draw::DrawingSolidBrush(toArgb(colour, 255, false)), layout, format);
+  g.drawString(b.text, tools.font, draw::DrawingSolidBrush(toArgb(colour, 255, false)), layout, tools.format);
 }
 
 bool readButton(HWND toolbar, int index, ButtonToPaint& b) {
@@ -331,6 +364,77 @@ LRESULT CALLBACK toolbarProc(HWND toolbar, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
+namespace {
+
+// One button as a paint needs it: what the toolbar says of it and its icon.
+struct PaintedButton {
+  int index;
+  bool hot;
+  ButtonToPaint b;
+  std::unique_ptr<ButtonIcon> icon;
+};
+
+std::vector<PaintedButton> buttonsToPaint(HWND toolbar, int first, int last, int hot) {
+  const auto images = reinterpret_cast<HIMAGELIST>(GetPropA(toolbar, props::colourBitmapKey));
+  std::vector<PaintedButton> buttons;
+  for (int i = first; i <= last; ++i) {
+    PaintedButton painted{i, i == hot, {}, nullptr};
+    if (!readButton(toolbar, i, painted.b) || (painted.b.button.fsState & hiddenState)) continue;
+    painted.icon = std::make_unique<ButtonIcon>(images, painted.b.button.iBitmap);
+    buttons.push_back(std::move(painted));
+  }
+  return buttons;
+}
+
+// Everything the picture of a button (all but its icon) depends on.
+struct ButtonLook {
+  int w, h, clientRight;
+  BYTE state, style;
+  bool hot, rowRule, listStyle;
+  int iconWidth, iconHeight;
+  std::string text;
+  COLORREF textColour, accent;
+  std::string fontFamily;
+  int fontSize, fontStyle;
+  bool operator==(const ButtonLook&) const = default;
+};
+
+ButtonLook lookOf(const PaintedButton& p, const ToolbarRecord& record, HWND toolbar) {
+  const ButtonToPaint& b = p.b;
+  return {static_cast<int>(b.w), static_cast<int>(b.h), b.clientRight, b.button.fsState, b.button.fsStyle, p.hot,
+          separatorIsRowRule(b.item.left, p.index), b.listStyle, p.icon->width(), p.icon->height(), b.text,
+          props::textColour(toolbar), theme().themeColour, record.fontFamily, record.fontSize, record.fontStyle};
+}
+
+// The face, rules, arrow and text of a button drawn at the origin. A rule that begins
+// a wrapped row reaches across the toolbar, past the button's own width.
+void paintButtonLook(draw::DrawingSurface& g, const PaintedButton& p, const ToolbarRecord& record, HWND toolbar) {
+  ButtonToPaint b = p.b;
+  b.x = 0;
+  b.y = 0;
+  const draw::DrawingPath outer = roundedRectPath(0, 0, b.w, b.h, 5);
+  paintFace(g, outer, b, buttonFace(b.button.fsState, p.hot));
+  paintOutlineAndRules(g, outer, b, p.index, p.hot);
+  paintArrowAndText(g, b, TextTools(record), toolbar, p.icon->width(), p.icon->height());
+}
+
+// Drawing a button's face and text costs many times more than laying a kept picture of
+// the same look over the background; the icon goes over it through the platform.
+void paintButtons(HWND toolbar, const ToolbarRecord& record, const std::vector<PaintedButton>& buttons, HDC dc) {
+  static LayerMemo<ButtonLook> looks;
+  for (const PaintedButton& p : buttons) {
+    const ButtonLook look = lookOf(p, record, toolbar);
+    const int width = look.style == separatorStyle && look.rowRule ? std::max(look.w, look.clientRight) : look.w;
+    layOver(dc,
+            looks.picture(look, width, look.h,
+                          [&](draw::DrawingSurface& g) { paintButtonLook(g, p, record, toolbar); }),
+            p.b.item.left, p.b.item.top);
+    paintIcon(dc, p.b, *p.icon);
+  }
+}
+
+}  // namespace
+
 void paintToolbar(HWND toolbar) {
   const SkinnedControl<ToolbarRecord> control = lookUpToolbar(toolbar);
   if (!control) return;
@@ -342,7 +446,7 @@ void paintToolbar(HWND toolbar) {
   {
     ControlCanvas canvas(toolbar, client);
     if (canvas) {
-      for (int i = 0; i < count; ++i) paintToolbarButton(toolbar, i, canvas.dc(), i == hot);
+      paintButtons(toolbar, *control.record, buttonsToPaint(toolbar, 0, count - 1, hot), canvas.dc());
       commitToWindowImage(toolbar, canvas.dc(), props::toolbarKeys, false);
       const draw::WindowDC dc(toolbar, getClippedDC(toolbar));
       canvas.copyTo(dc.get());
@@ -353,40 +457,15 @@ void paintToolbar(HWND toolbar) {
 
 void paintToolbarButton(HWND toolbar, int index, HDC dc, bool isHot) {
   const SkinnedControl<ToolbarRecord> control = lookUpToolbar(toolbar);
-  ButtonToPaint b{};
-  if (!control || !dc || !readButton(toolbar, index, b)) return;
-  if (b.button.fsState & hiddenState) return;
-  const auto images = reinterpret_cast<HIMAGELIST>(GetPropA(toolbar, props::colourBitmapKey));
-  const ButtonIcon icon(images, b.button.iBitmap);
-  {
-    draw::DrawingSurface g = draw::DrawingSurface::fromHdc(dc);
-    const draw::DrawingPath outer = roundedRectPath(b.x, b.y, b.w, b.h, 5);
-    paintFace(g, outer, b, buttonFace(b.button.fsState, isHot));
-    paintOutlineAndRules(g, outer, b, index, isHot);
-  }
-  paintIcon(dc, b, icon);
-  draw::DrawingSurface g = draw::DrawingSurface::fromHdc(dc);
-  paintArrowAndText(g, b, *control.record, toolbar, icon.width(), icon.height());
+  if (!control || !dc) return;
+  paintButtons(toolbar, *control.record, buttonsToPaint(toolbar, index, index, isHot ? index : -1), dc);
 }
 
 void drawGreyedIcon(HDC dc, int x, int y, HICON icon, BYTE state) {
   const SIZE size = iconSize(icon);
-  if (!dc || size.cx <= 0 || size.cy <= 0) return;
-  void* bits = nullptr;
-  const draw::OwnedBitmap pixels = draw::createDibSection(size.cx, size.cy, &bits);
-  const draw::MemoryDC memory = draw::MemoryDC::createCompatible();
-  if (!pixels || !memory || !bits) return;
-  const draw::ScopedSelectObject selected(memory.get(), pixels.get());
-  DrawIconEx(memory.get(), 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
-  GdiFlush();
-  // Straight into the pixels: GetPixel and SetPixel per pixel would cost many times more.
-  auto* p = static_cast<std::uint32_t*>(bits);
-  for (int i = 0; i < size.cx * size.cy; ++i) {
-    const COLORREF colour = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
-    const COLORREF grey = greyedIconPixel(colour, state);
-    p[i] = (static_cast<std::uint32_t>(GetRValue(grey)) << 16) | (GetGValue(grey) << 8) | GetBValue(grey);
-  }
-  TransparentBlt(dc, x, y, size.cx, size.cy, memory.get(), 0, 0, size.cx, size.cy, 0);
+  drawGreyed(dc, x, y, size.cx, size.cy, state, [&](HDC memory) {
+    DrawIconEx(memory, 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+  });
 }
 
 int toolbarPaintCount() { return paintCount; }
