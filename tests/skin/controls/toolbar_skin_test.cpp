@@ -221,27 +221,6 @@ TEST_F(ToolbarSkinTest, AStaleToolbarIsPaintedAfreshAndACleanOneCopiedBack) {
   EXPECT_FALSE(recordOf(toolbar).stale);
 }
 
-// BeginPaint hides the caret of the window it paints and EndPaint shows it again: a
-// paint that ends without EndPaint leaves the caret hidden for good.
-TEST_F(ToolbarSkinTest, ACleanPaintEndsWithEndPaint) {
-  const HWND toolbar = addToolbar(form);
-  addButtons(toolbar, {{enabled}});
-  form.install();
-  ASSERT_FALSE(recordOf(toolbar).stale);
-  SetFocus(toolbar);
-  ASSERT_TRUE(CreateCaret(toolbar, nullptr, 2, 10));
-  ShowCaret(toolbar);
-  const auto caretShown = [] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_CARETBLINKING) != 0;
-  };
-  ASSERT_TRUE(caretShown());
-  repaint(toolbar);
-  EXPECT_TRUE(caretShown()) << "the paint left the caret hidden";
-  DestroyCaret();
-}
-
 TEST_F(ToolbarSkinTest, EraseReachesTheToolbarOnlyWithoutTranslucentControlsAndPaintOnlyWithoutSkins) {
   const HWND toolbar = addToolbar(form);
   addButtons(toolbar, {{enabled}});
