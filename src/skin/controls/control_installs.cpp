@@ -9,11 +9,6 @@
 #include "skin/controls/up_down_skin.h"
 
 namespace skin {
-
-// Kinds whose skins are not written yet take nothing and paint nothing: each moves to
-// its own skin's file when that skin is written.
-void installToolbarSkins(int, HWND) {}
-
 namespace {
 
 // Every kind before the toolbars, in the fixed order.

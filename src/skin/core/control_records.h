@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "draw/tool_tip_helper.h"
 
@@ -125,19 +126,36 @@ struct HeaderRecord {
 struct ToolbarRecord {
   HWND window = nullptr;
   WNDPROC previousProc = nullptr;
-  bool stale = true;
+  std::string fontFamily = "宋体";
+  int fontSize = 12;
+  int fontStyle = 0;
+  bool stale = true;      // paint afresh at the next WM_PAINT instead of copying the last picture back
+  bool tracking = false;  // a mouse-leave notification was asked for and has not come yet
+};
+
+// A window docked in a container; nothing docks in this program, the list stays empty.
+struct DockedWindow {
+  HWND window = nullptr;
+  int values[3] = {};
 };
 
 // A child window whose own children are skinned like those of a skinned window.
 struct ContainerRecord {
   HWND window = nullptr;
+  COLORREF pageColour = 0;  // filled behind the children when not 0
+  int pageOpacity = 255;
+  bool drawBorder = false;
   WNDPROC previousProc = nullptr;
   bool repaint = true;
   bool backgroundStale = true;
-  COLORREF pageColour = 0;
-  int pageOpacity = 0;
   int clientWidth = 0;   // client size recorded when the container was registered
   int clientHeight = 0;
+  int containerKind = 0;  // 0: a plain container
+  bool paintsOwnBackground = true;
+  std::string fontFamily;
+  int fontSize = 0;
+  int fontStyle = 0;
+  std::vector<DockedWindow> dockedWindows = std::vector<DockedWindow>(1);
 };
 
 }  // namespace skin
