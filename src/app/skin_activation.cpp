@@ -2,6 +2,7 @@
 
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
+#include "draw/step_timing.h"
 #include "skin/controls/canvas.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/skin_installation.h"
@@ -38,13 +39,20 @@ void releaseSkinLists() {
 }
 
 void initSkinModule() {
-  if (draw::drawingToken == 0) draw::startGdiPlus();
+  if (draw::drawingToken == 0) {
+    const draw::FirstRunTimer timer("drawing library start");
+    draw::startGdiPlus();
+  }
   skin::resetTheme();
-  skin::theme().programIcon = loadProgramIcon();
+  {
+    const draw::FirstRunTimer timer("icon");
+    skin::theme().programIcon = loadProgramIcon();
+  }
   skin::firstSizePending = true;
 }
 
 void activateMainWindowSkin(HWND window) {
+  const draw::FirstRunTimer timer("skin activation");
   skin::ThemeSettings settings;
   settings.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
   settings.themeColour = static_cast<int>(mainThemeColour);
@@ -53,7 +61,10 @@ void activateMainWindowSkin(HWND window) {
   skin::setSkinSwitches(1, 100);
   skin::InstallOptions options;
   options.resizable = 0;  // neither edge dragging nor maximising from the caption
-  skin::installSkin(window, options);
+  {
+    const draw::FirstRunTimer installTimer("skin installation");
+    skin::installSkin(window, options);
+  }
   skin::setCloseEffect(window, skin::pulseAndFade);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/skin_activation.h"
+#include "draw/step_timing.h"
 
 namespace app {
 namespace {
@@ -46,15 +47,28 @@ void releaseGlobals() {
 }
 
 int runTool(HINSTANCE instance) {
-  OleInitialize(nullptr);
+  {
+    const draw::FirstRunTimer timer("OLE");
+    OleInitialize(nullptr);
+  }
   createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>());
   std::atexit(releaseGlobalsAtExit);
   initSkinModule();
-  HWND window = createMainWindow(instance);
+  HWND window = nullptr;
+  {
+    const draw::FirstRunTimer timer("main window");
+    window = createMainWindow(instance);
+  }
   int exitCode = 1;
   if (window) {
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    {
+      const draw::FirstRunTimer timer("show window");
+      ShowWindow(window, SW_SHOW);
+    }
+    {
+      const draw::FirstRunTimer timer("first paint");
+      UpdateWindow(window);
+    }
     exitCode = runMessageLoop(window);
   }
   OleUninitialize();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draw/gdi_handles.h"
+#include "draw/step_timing.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_properties.h"
 #include "skin/controls/drawing_primitives.h"
@@ -246,6 +247,7 @@ void fillOpaque(OffscreenImage& image, draw::Argb colour) {
 }
 
 void placePicture(draw::DrawingSurface& surface, const draw::DrawingImage& picture, int mode, int width, int height) {
+  const draw::FirstRunTimer timer("picture placement");
   const draw::RectF place =
       pictureDestination(mode, static_cast<int>(picture.width()), static_cast<int>(picture.height()), width, height);
   surface.drawImage(picture, place.x, place.y, place.width, place.height);
@@ -526,6 +528,7 @@ void applyWindowRegion(HWND window) {
 void renderWindowFrame(int windowIndex, std::optional<HDC> target) {
   SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
   if (!record || !record->window) return;
+  const draw::FirstRunTimer timer("full render");
   if (target && record->titleBar) applyWindowRegion(record->window);
   RECT client{};
   GetClientRect(record->window, &client);
