@@ -93,6 +93,11 @@ double median(std::vector<double> values) {
   return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// On a machine shared with other work the fastest run shows what a step costs alone.
+double fastest(const std::vector<double>& values) {
+  return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
 std::string besideThisProgram(const char* relative) {
   char path[MAX_PATH];
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -178,10 +183,11 @@ const Row rows[] = {
     {"show window", 0, step<showWindow>},
     {"first full render", 1, step<fullRender>},
     {"picture placement at client size", 2, step<placement>},
-    {"first font family by name", 2, step<familyByName>},
-    {"first font from a family", 2, step<fontFromFamily>},
-    {"first font from a device context", 2, step<fontFromDc>},
     {"first paint on screen", 0, step<firstPaint>},
+    // Inside whichever step above makes them first.
+    {"first font from a device context", 0, step<fontFromDc>},
+    {"first font family by name", 0, step<familyByName>},
+    {"first font from a family", 0, step<fontFromFamily>},
     {"first paint to first wait for input", 0, toFirstIdle},
     {"process start to first wait for input", 0, whole},
 };
@@ -193,7 +199,7 @@ struct ProbeRun {
 
 void printStepTable(const std::vector<ProbeRun>& runs) {
   std::printf("where the tool's start-up goes, medians of %zu runs (ms after process start)\n", runs.size());
-  std::printf("  %-44s %8s %8s\n", "step", "at", "takes");
+  std::printf("  %-44s %8s %8s %8s\n", "step", "at", "takes", "fastest");
   for (const Row& row : rows) {
     std::vector<double> starts, lengths;
     for (const ProbeRun& run : runs) {
@@ -207,7 +213,7 @@ void printStepTable(const std::vector<ProbeRun>& runs) {
     if (lengths.empty())
       std::printf("  %-44s %8s %8s\n", label.c_str(), "-", "not run");
     else
-      std::printf("  %-44s %8.1f %8.1f\n", label.c_str(), median(starts), median(lengths));
+      std::printf("  %-44s %8.1f %8.1f %8.1f\n", label.c_str(), median(starts), median(lengths), fastest(lengths));
   }
 }
 
@@ -241,9 +247,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   const double bareMedian = median(bareTimes), toolMedian = median(toolTimes);
-  std::printf("start-up to first paint, median of %d runs\n", runs);
-  std::printf("  bare Win32 window   %8.1f ms\n", bareMedian);
-  std::printf("  skinned tool        %8.1f ms   ratio %.2f (target < 1.50)\n", toolMedian, toolMedian / bareMedian);
+  std::printf("start-up to first paint, median of %d runs (fastest run)\n", runs);
+  std::printf("  bare Win32 window   %8.1f ms (%5.1f)\n", bareMedian, fastest(bareTimes));
+  std::printf("  skinned tool        %8.1f ms (%5.1f)   ratio %.2f (target < 1.50)\n", toolMedian, fastest(toolTimes),
+              toolMedian / bareMedian);
   printStepTable(probeRuns);
   return 0;
 }

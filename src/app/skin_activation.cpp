@@ -54,7 +54,7 @@ void initSkinModule() {
 void activateMainWindowSkin(HWND window) {
   const draw::FirstRunTimer timer("skin activation");
   skin::ThemeSettings settings;
-  settings.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
+  settings.pictureBytes = draw::loadResourceBytes("THEME_PICTURE_BMP");
   settings.themeColour = static_cast<int>(mainThemeColour);
   settings.pictureMode = skin::pictureStretched;
   skin::setSkinTheme(settings);
