@@ -27,6 +27,11 @@ HICON loadProgramIcon() {
 void createSkinLists() {
   skin::clearSkinnedWindows();
   skin::canvasList().clear();
+  // The theme and the decoded picture are made here, before releaseGlobals is set to
+  // run at exit: objects made later are destroyed before it runs, and it would free
+  // their buffers a second time.
+  skin::theme();
+  skin::forgetDecodedThemePicture();
 }
 
 void releaseSkinLists() {
