@@ -27,9 +27,9 @@ HICON loadProgramIcon() {
 void createSkinLists() {
   skin::clearSkinnedWindows();
   skin::canvasList().clear();
-  // The theme and the decoded picture are made here, before releaseGlobals is set to
-  // run at exit: objects made later are destroyed before it runs, and it would free
-  // their buffers a second time.
+  // What releaseGlobals frees is made here, before it is set to run at exit: objects
+  // made later are destroyed before it runs, and it would free their buffers again.
+  skin::freeKeptCanvases();
   skin::theme();
   skin::forgetDecodedThemePicture();
 }
