@@ -5,7 +5,9 @@ the drop buttons and up-down controls, and the background.
 
 All artwork is drawn here from geometry; nothing is copied. Run it with Debian's
 python3-pil and python3-numpy:  /usr/bin/python3 assets/make_assets.py
-The outputs are committed, so a build does not need to run it.
+The outputs are committed, so a build does not need to run it. After it, run
+tools/make_theme_picture, which makes theme_picture.bmp (the picture the tool embeds)
+from background.jpg.
 """
 import io
 import math

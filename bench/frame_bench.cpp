@@ -45,7 +45,7 @@ void setMainTheme() {
   skin::resetTheme();
   skin::theme().programIcon = LoadIconA(GetModuleHandleA(nullptr), "DEFAULT_ICON");
   skin::ThemeSettings settings;
-  settings.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
+  settings.pictureBytes = draw::loadResourceBytes("THEME_PICTURE_BMP");
   settings.themeColour = 0xFF8800;
   settings.pictureMode = skin::pictureStretched;
   skin::setSkinTheme(settings);

@@ -31,18 +31,25 @@ inline BOOL CALLBACK findProcessWindow(HWND window, LPARAM lParam) {
 }
 }  // namespace detail
 
-// Milliseconds from CreateProcess to the program's first wait for input, after which
-// its window is closed; -1 on failure.
-inline double timeToFirstIdle(const std::string& program) {
+struct Launch {
+  double startMs = -1;  // on the performance counter, which every process shares
+  double idleMs = -1;   // after startMs; -1 when the program never became idle
+};
+
+// Starts the program with an optional argument, waits for its first wait for input,
+// then closes its window and waits for it to end.
+inline Launch launchToFirstIdle(const std::string& program, const std::string& argument = {}) {
   STARTUPINFOA startup{sizeof startup};
   PROCESS_INFORMATION process{};
   std::string commandLine = "\"" + program + "\"";
-  const double start = nowMs();
+  if (!argument.empty()) commandLine += " " + argument;
+  Launch launch;
+  launch.startMs = nowMs();
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
-    return -1;
+    return {};
   const bool idle = WaitForInputIdle(process.hProcess, 20000) == 0;
-  const double elapsed = nowMs() - start;
+  if (idle) launch.idleMs = nowMs() - launch.startMs;
 
   detail::WindowSearch search{process.dwProcessId};
   EnumWindows(detail::findProcessWindow, reinterpret_cast<LPARAM>(&search));
@@ -50,12 +57,21 @@ inline double timeToFirstIdle(const std::string& program) {
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return idle ? elapsed : -1;
+  return launch;
 }
+
+// Milliseconds from CreateProcess to the program's first wait for input, after which
+// its window is closed; -1 on failure.
+inline double timeToFirstIdle(const std::string& program) { return launchToFirstIdle(program).idleMs; }
 
 inline double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// On a machine shared with other work the fastest run shows what a step costs alone.
+inline double fastest(const std::vector<double>& values) {
+  return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
 }
 
 // A path relative to the folder of the running benchmark.

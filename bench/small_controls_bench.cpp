@@ -21,6 +21,7 @@
 #include "skin/core/control_properties.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/window/program_skin.h"
 #include "skin/window/skin_installation.h"
 #include "skin/window/theme_pictures.h"
 
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
   InitCommonControlsEx(&classes);
   skin::resetTheme();
   skin::ThemeSettings settings;
-  settings.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
+  settings.pictureBytes = skin::programPictureBytes();
   settings.themeColour = 0xFF8800;
   settings.pictureMode = skin::pictureStretched;
   skin::setSkinTheme(settings);

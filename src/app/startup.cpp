@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/skin_activation.h"
+#include "draw/step_timing.h"
 
 namespace app {
 namespace {
@@ -42,14 +43,27 @@ void releaseGlobals() {
 }
 
 int runTool(HINSTANCE instance) {
-  OleInitialize(nullptr);
+  {
+    const draw::FirstRunTimer timer("OLE");
+    OleInitialize(nullptr);
+  }
   createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>());
   initSkinModule();
-  HWND window = createMainWindow(instance);
+  HWND window = nullptr;
+  {
+    const draw::FirstRunTimer timer("main window");
+    window = createMainWindow(instance);
+  }
   int exitCode = 1;
   if (window) {
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    {
+      const draw::FirstRunTimer timer("show window");
+      ShowWindow(window, SW_SHOW);
+    }
+    {
+      const draw::FirstRunTimer timer("first paint");
+      UpdateWindow(window);
+    }
     exitCode = runMessageLoop(window);
   }
   // Here, not in an exit handler: the C++ runtime destroys the lists and the theme

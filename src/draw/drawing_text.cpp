@@ -1,5 +1,6 @@
 // Font families, fonts and string formats.
 #include "draw/drawing_internal.h"
+#include "draw/step_timing.h"
 
 namespace draw {
 
@@ -8,6 +9,7 @@ using namespace detail;
 // DrawingFontFamily
 
 bool DrawingFontFamily::create(std::string_view name, Gdiplus::GpFontCollection* collection) {
+  const FirstRunTimer timer("font family by name");
   const std::wstring wide = toWideText(name);
   Gdiplus::GpFontFamily* family = nullptr;
   const GpStatus status = flat::GdipCreateFontFamilyFromName(wide.c_str(), collection, &family);
@@ -78,12 +80,14 @@ int DrawingFontFamily::lineSpacing(int style) const {
 // DrawingFont
 
 bool DrawingFont::create(const DrawingFontFamily& family, float size, int style, Gdiplus::Unit unit) {
+  const FirstRunTimer timer("font from family");
   Gdiplus::GpFont* font = nullptr;
   const GpStatus status = flat::GdipCreateFont(family.native(), size, style, unit, &font);
   return adoptCreated(status, font);
 }
 
 bool DrawingFont::createFromHdc(HDC dc) {
+  const FirstRunTimer timer("font from device context");
   Gdiplus::GpFont* font = nullptr;
   const GpStatus status = flat::GdipCreateFontFromDC(dc, &font);
   return adoptCreated(status, font);

@@ -4,11 +4,14 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "draw/embedded_resources.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/window/framed_window_fixture.h"
 #include "skin/window/skin_installation.h"
 #include "skin/window/skinned_window_proc.h"
+#include "skin/window/theme_pictures.h"
 #include "support/pixels.h"
 #include "support/test_windows.h"
 
@@ -118,6 +121,33 @@ TEST(SkinActivation, TheMainWindowBecomesTheFirstSkinnedWindowWithMinimiseAndClo
   MSG quit;
   PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   EXPECT_TRUE(skin::skinnedWindows().empty());
+  releaseGlobals();
+}
+
+// The embedded theme picture is its source picture as a render places it in the main
+// window: the first render shows what stretching the source at start-up would have.
+TEST(SkinActivation, TheFirstRenderShowsWhatTheSourcePictureStretchedWouldShow) {
+  createGlobalObjects(std::make_unique<shortlink::ShortLinkClient>());
+  initSkinModule();
+  ASSERT_TRUE(createMainWindow(GetModuleHandleA(nullptr)));
+  HWND window = mainWindow().window;
+  ShowWindow(window, SW_SHOWNOACTIVATE);  // the first full render
+  const skin::SkinnedWindowRecord* record = skin::skinnedWindowAt(1);
+  ASSERT_TRUE(record && record->backgroundImage);
+  const std::vector<std::uint32_t> firstRender = skin::test::snapshot(record->backgroundImage);
+
+  skin::ThemeSettings stretchedSource;
+  stretchedSource.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
+  ASSERT_FALSE(stretchedSource.pictureBytes.empty());
+  stretchedSource.themeColour = 0xFF8800;
+  stretchedSource.pictureMode = skin::pictureStretched;
+  skin::setSkinTheme(stretchedSource);  // renders the visible window again
+  EXPECT_TRUE(skin::test::samePixels(firstRender, skin::test::snapshot(record->backgroundImage),
+                                     record->backgroundImage.width()));
+
+  DestroyWindow(window);
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   releaseGlobals();
 }
 

@@ -11,13 +11,24 @@ constexpr size_t keptMemoLimit = 64;
 
 }  // namespace
 
+// FNV-1a over eight bytes at a time, in four lanes that do not wait for each other:
+// every full render hashes the picture, which may be an uncompressed one of the client
+// area's size.
 std::uint64_t pictureHash(std::span<const std::uint8_t> bytes) {
-  std::uint64_t hash = 0xCBF29CE484222325ull;
-  for (const std::uint8_t byte : bytes) {
-    hash ^= byte;
-    hash *= 0x100000001B3ull;
+  constexpr std::uint64_t prime = 0x100000001B3ull;
+  std::uint64_t lanes[4] = {0xCBF29CE484222325ull, 0x84222325CBF29CE4ull, 0x9CE484222325CBF2ull,
+                            0x2325CBF29CE48422ull};
+  size_t at = 0;
+  for (; at + 32 <= bytes.size(); at += 32) {
+    for (int lane = 0; lane < 4; ++lane) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, bytes.data() + at + 8 * lane, sizeof word);
+      lanes[lane] = (lanes[lane] ^ word) * prime;
+    }
   }
-  return hash;
+  std::uint64_t hash = (lanes[0] ^ (lanes[1] * prime)) * prime ^ (lanes[2] * prime * prime) ^ (lanes[3] * prime);
+  for (; at < bytes.size(); ++at) hash = (hash ^ bytes[at]) * prime;
+  return (hash ^ bytes.size()) * prime;
 }
 
 // Memos hold only over a background that is kept; without one there is no key.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "draw/gdi_handles.h"
+#include "draw/step_timing.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/window_helpers.h"
 #include "skin/window/caption_title.h"
@@ -53,6 +54,7 @@ void applyWindowRegion(HWND window) {
 void renderWindowFrame(int windowIndex, std::optional<HDC> target) {
   SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
   if (!record || !record->window) return;
+  const draw::FirstRunTimer timer("full render");
   if (target && record->titleBar) applyWindowRegion(record->window);
   RECT client{};
   GetClientRect(record->window, &client);

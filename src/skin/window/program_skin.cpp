@@ -2,6 +2,7 @@
 
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
+#include "draw/step_timing.h"
 #include "skin/core/canvas.h"
 #include "skin/core/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
@@ -34,13 +35,19 @@ void releaseSkinLists() {
 }
 
 void initSkinModule() {
-  if (draw::drawingToken == 0) draw::startGdiPlus();
+  if (draw::drawingToken == 0) {
+    const draw::FirstRunTimer timer("drawing library start");
+    draw::startGdiPlus();
+  }
   resetTheme();
-  theme().programIcon = loadProgramIcon();
+  {
+    const draw::FirstRunTimer timer("icon");
+    theme().programIcon = loadProgramIcon();
+  }
   firstSizePending = true;
 }
 
-std::vector<std::uint8_t> programPictureBytes() { return draw::loadResourceBytes("BACKGROUND_JPG"); }
+std::vector<std::uint8_t> programPictureBytes() { return draw::loadResourceBytes("THEME_PICTURE_BMP"); }
 
 void applyProgramLook() {
   ThemeSettings settings;

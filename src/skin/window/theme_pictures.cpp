@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "draw/drawing.h"
+#include "draw/step_timing.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
@@ -170,8 +171,16 @@ void setSkinTheme(const ThemeSettings& settings) {
     const bool faded = mode == pictureAtOriginFadedRight || mode == pictureAtTopRightFadedLeft;
     // Decoded once for everything here that reads the pixels.
     draw::DrawingBitmap decoded;
-    if (!settings.baseColour || faded || !settings.picturePath.empty()) decoded = decodePicture(picture);
-    t.baseColour = settings.baseColour ? *settings.baseColour : averageOf(decoded, averageSamples);
+    if (!settings.baseColour || faded || !settings.picturePath.empty()) {
+      const draw::FirstRunTimer timer("theme picture decode");
+      decoded = decodePicture(picture);
+    }
+    if (settings.baseColour) {
+      t.baseColour = *settings.baseColour;
+    } else {
+      const draw::FirstRunTimer timer("theme picture average colour");
+      t.baseColour = averageOf(decoded, averageSamples);
+    }
     if (themeFromBase) t.themeColour = t.baseColour;
     t.pictureMode = mode;
     if (faded) {

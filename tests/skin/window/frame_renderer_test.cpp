@@ -499,6 +499,45 @@ TEST_F(FrameRendererTest, OperationsOnAMissingWindowOrButtonDoNothing) {
   EXPECT_EQ(framed.background().width(), 0);
 }
 
+// An opaque gradient of w x h, as 24-bit BMP bytes (decoded without alpha) and as
+// 32-bit PNG bytes with alpha (decoded with it) of the same pixels.
+struct SamePictureTwice {
+  std::vector<std::uint8_t> withoutAlpha, withAlpha;
+};
+SamePictureTwice gradientPicture(int w, int h) {
+  draw::DrawingBitmap argb(w, h);
+  {
+    draw::DrawingSurface surface = draw::DrawingSurface::fromImage(argb);
+    surface.fillRectangle(draw::DrawingLinearBrush({0, 0}, {static_cast<float>(w), static_cast<float>(h)},
+                                                   0xFFC03020, 0xFF20A0E0),
+                          0, 0, static_cast<float>(w), static_cast<float>(h));
+  }
+  draw::DrawingBitmap rgb(w, h, PixelFormat24bppRGB);
+  draw::DrawingSurface::fromImage(rgb).drawImage(argb, 0, 0);
+  return {rgb.saveToBytes(draw::bmpFormat), argb.saveToBytes(draw::pngFormat)};
+}
+
+// A picture without alpha at its own size is copied, not drawn: it must look the same.
+TEST_F(FrameRendererTest, AnOpaquePictureAtItsOwnSizeLooksAsTheLibraryDrawsIt) {
+  struct Case {
+    int mode, pictureWidth, pictureHeight;
+  };
+  const Case cases[] = {
+      {pictureStretched, 300, 120}, {pictureAtOrigin, 300, 120}, {pictureAtOrigin, 200, 80}, {pictureCentred, 200, 80}};
+  for (const Case& c : cases) {
+    const SamePictureTwice picture = gradientPicture(c.pictureWidth, c.pictureHeight);
+    FramedWindow framed(300, 120);
+    theme().pictureMode = c.mode;
+    theme().backgroundPicture = picture.withAlpha;
+    renderWindowFrame(framed.index());
+    const std::vector<std::uint32_t> drawn = snapshot(framed.background());
+    theme().backgroundPicture = picture.withoutAlpha;
+    renderWindowFrame(framed.index());
+    EXPECT_TRUE(samePixels(snapshot(framed.background()), drawn, 300))
+        << "mode " << c.mode << ", " << c.pictureWidth << " x " << c.pictureHeight;
+  }
+}
+
 TEST(FramePlacement, PicturesArePlacedByMode) {
   struct Case {
     int mode, pictureWidth, pictureHeight;
