@@ -248,17 +248,18 @@ void fillToolbar(HWND gallery, HIMAGELIST icons) {
   send(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
   send(toolbar, TB_SETIMAGELIST, 0, asLParam(icons));
   constexpr BYTE on = TBSTATE_ENABLED;
+  // Plain style bytes: the skin draws icons and drop-down arrows for those alone.
   TBBUTTON buttons[] = {
-      toolButton(iconCircle, toolPlain, on, BTNS_BUTTON | BTNS_AUTOSIZE, "普通"),
-      toolButton(iconSquare, toolCheck, on, BTNS_CHECK | BTNS_AUTOSIZE, "复选"),
-      toolButton(iconTriangle, toolGroupOne, on | TBSTATE_CHECKED, BTNS_CHECKGROUP | BTNS_AUTOSIZE, "组一"),
-      toolButton(iconDiamond, toolGroupTwo, on, BTNS_CHECKGROUP | BTNS_AUTOSIZE, "组二"),
-      toolButton(iconFolder, toolDropDown, on, BTNS_DROPDOWN | BTNS_AUTOSIZE, "下拉"),
-      toolButton(iconDocument, toolWholeDropDown, on, BTNS_WHOLEDROPDOWN | BTNS_AUTOSIZE, "整体下拉"),
+      toolButton(iconCircle, toolPlain, on, BTNS_BUTTON, "普通"),
+      toolButton(iconSquare, toolCheck, on, BTNS_CHECK, "复选"),
+      toolButton(iconTriangle, toolGroupOne, on | TBSTATE_CHECKED, BTNS_CHECKGROUP, "组一"),
+      toolButton(iconDiamond, toolGroupTwo, on, BTNS_CHECKGROUP, "组二"),
+      toolButton(iconFolder, toolDropDown, on, BTNS_DROPDOWN, "下拉"),
+      toolButton(iconDocument, toolWholeDropDown, on, BTNS_WHOLEDROPDOWN, "整体下拉"),
       toolButton(0, 0, 0, BTNS_SEP, nullptr),
-      toolButton(iconCross, toolDisabled, 0, BTNS_BUTTON | BTNS_AUTOSIZE, "禁用"),
-      toolButton(iconTick, toolIndeterminate, on | TBSTATE_INDETERMINATE, BTNS_BUTTON | BTNS_AUTOSIZE, "不定"),
-      toolButton(iconCircle, toolHidden, on | TBSTATE_HIDDEN, BTNS_BUTTON | BTNS_AUTOSIZE, "隐藏"),
+      toolButton(iconCross, toolDisabled, 0, BTNS_BUTTON, "禁用"),
+      toolButton(iconTick, toolIndeterminate, on | TBSTATE_INDETERMINATE, BTNS_BUTTON, "不定"),
+      toolButton(iconCircle, toolHidden, on | TBSTATE_HIDDEN, BTNS_BUTTON, "隐藏"),
       toolButton(toolbarComboWidth, toolComboPlace, 0, BTNS_SEP, nullptr),  // a separator's image is its width
   };
   send(toolbar, TB_ADDBUTTONSA, std::size(buttons), asLParam(buttons));
