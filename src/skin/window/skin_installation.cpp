@@ -194,40 +194,46 @@ void uninstallSkin(HWND window) {
   removeSkinnedWindow(index);
 }
 
-void layoutTitleButtons(int windowIndex) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return;
-  const SIZE client = clientSize(record->window);
-  PixelRect& strip = record->buttonStrip;
+void layoutTitleButtons(SkinnedWindowRecord& record) {
+  const SIZE client = clientSize(record.window);
+  PixelRect& strip = record.buttonStrip;
   strip.x = buttonStripX(client.cx, strip.width);
   strip.height = buttonStripHeight;
-  for (size_t i = 0; i < record->titleButtons.size(); ++i) {
-    TitleButton& button = record->titleButtons[i];
+  for (size_t i = 0; i < record.titleButtons.size(); ++i) {
+    TitleButton& button = record.titleButtons[i];
     const int number = static_cast<int>(i) + 1;
     button.hitRect = titleButtonHitRect(strip, number, button.kind);
-    if (record->tooltip) {
-      record->tooltip->setToolRect(number, toRect(button.hitRect));
-      record->tooltip->setToolText(number, button.tipText);
+    if (record.tooltip) {
+      record.tooltip->setToolRect(number, toRect(button.hitRect));
+      record.tooltip->setToolText(number, button.tipText);
     }
   }
 }
 
-void layoutStatusBar(int windowIndex) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return;
-  const SIZE client = clientSize(record->window);
+void layoutTitleButtons(int windowIndex) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) layoutTitleButtons(*record);
+}
+
+
+void layoutStatusBar(SkinnedWindowRecord& record) {
+  const SIZE client = clientSize(record.window);
   const int m = frameMargin;
-  const int barHeight = record->statusBarHeight;
-  record->statusBarRect = PixelRect{m, client.cy - barHeight - m - 1, client.cx - 2 * m, barHeight};
-  record->statusPartRects.clear();
+  const int barHeight = record.statusBarHeight;
+  record.statusBarRect = PixelRect{m, client.cy - barHeight - m - 1, client.cx - 2 * m, barHeight};
+  record.statusPartRects.clear();
   int x = m;
   int widthsBefore = 0;
-  for (const StatusPart& part : record->statusParts) {
+  for (const StatusPart& part : record.statusParts) {
     const int width = part.width == -1 ? client.cx - widthsBefore - 2 * m : part.width;
-    record->statusPartRects.push_back(PixelRect{x, record->statusBarRect.y, width, barHeight});
+    record.statusPartRects.push_back(PixelRect{x, record.statusBarRect.y, width, barHeight});
     x += width;
     widthsBefore += width;
   }
 }
+
+void layoutStatusBar(int windowIndex) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) layoutStatusBar(*record);
+}
+
 
 }  // namespace skin

@@ -72,7 +72,6 @@ class SkinnedWindowTest : public testing::Test {
   void SetUp() override {
     resetTheme();
     firstSizePending = false;
-    pressedButton = 0;
     messageLog().clear();
     swallowedMessages() = {WM_NCLBUTTONDOWN, WM_SYSCOMMAND};
   }
