@@ -3,6 +3,7 @@
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
 #include "skin/core/canvas.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
 #include "skin/core/skinned_window_record.h"
@@ -24,20 +25,13 @@ void createSkinLists() {
   canvasList().clear();
 }
 
-void releaseSkinLists() {
-  clearSkinnedWindows();
-  canvasList().clear();
-  freeKeptCanvases();
-  theme().backgroundPicture.clear();
-  theme().backgroundPicture.shrink_to_fit();
-  forgetDecodedThemePicture();
-}
+void releaseSkinLists() { resetEngineState(); }
 
 void initSkinModule() {
   if (draw::drawingToken == 0) draw::startGdiPlus();
   resetTheme();
   theme().programIcon = loadProgramIcon();
-  firstSizePending = true;
+  firstSizePending() = true;
 }
 
 std::vector<std::uint8_t> programPictureBytes() { return draw::loadResourceBytes("BACKGROUND_JPG"); }

@@ -1,10 +1,12 @@
 #include "skin/window/skin_installation.h"
 
+#include <utility>
 #include <vector>
 
 #include "draw/embedded_resources.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/control_properties.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
 #include "skin/window/theme_pictures.h"
@@ -97,11 +99,10 @@ void installSkin(HWND window, const InstallOptions& options) {
   SetWindowLongPtrA(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CLIPCHILDREN));
   const SIZE client = clientSize(window);
 
-  static bool firstInstallation = true;
-  if (firstInstallation) {
-    frameMargin = 3;
-    firstInstallation = false;
-  }
+  struct FirstInstallation {
+    bool pending = true;
+  };
+  if (std::exchange(enginePart<FirstInstallation>().pending, false)) frameMargin = 3;
 
   auto record = std::make_unique<SkinnedWindowRecord>();
   SkinnedWindowRecord& r = *record;

@@ -14,6 +14,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
@@ -231,9 +232,9 @@ LRESULT onSize(const WindowMessage& m) {
   SkinnedWindowRecord& r = m.record;
   if (!r.minimised) markWindowImagesStale(m.window);
   r.hover.hoveredButton = 0;
-  if (firstSizePending) {
+  if (firstSizePending()) {
     r.frameDirty = false;
-    firstSizePending = false;
+    firstSizePending() = false;
   } else {
     r.frameDirty = true;
   }
@@ -461,6 +462,13 @@ int maximiseButtonNumber(const SkinnedWindowRecord& record) {
   for (size_t i = 0; i < record.titleButtons.size(); ++i)
     if (record.titleButtons[i].kind == maximiseKind) return static_cast<int>(i) + 1;
   return 0;
+}
+
+bool& firstSizePending() {
+  struct FirstSize {
+    bool pending = true;
+  };
+  return enginePart<FirstSize>().pending;
 }
 
 SIZE workAreaSize() { return workAreaFromMetrics(currentScreenMetrics()); }

@@ -9,8 +9,9 @@ namespace skin {
 
 LRESULT CALLBACK skinnedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// 1 from start-up until the first size message handled by any skinned window.
-inline bool firstSizePending = true;
+// True from start-up, or the engine's reset, until the first size message handled by
+// any skinned window.
+bool& firstSizePending();
 
 // The title-bar helpers of the procedure. Points are client coordinates packed in an
 // lParam as mouse messages carry them.

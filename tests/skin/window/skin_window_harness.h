@@ -71,7 +71,7 @@ class SkinnedWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     resetTheme();
-    firstSizePending = false;
+    firstSizePending() = false;
     messageLog().clear();
     swallowedMessages() = {WM_NCLBUTTONDOWN, WM_SYSCOMMAND};
   }

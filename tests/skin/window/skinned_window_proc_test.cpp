@@ -476,9 +476,9 @@ TEST_F(SkinnedWindowProcTest, ATextChangeRepaintsTheScrollBarOverlayOfTheEdit) {
 
 TEST_F(SkinnedWindowProcTest, OnlyTheFirstSizeMessageOfTheProcessLeavesTheFrameClean) {
   const HWND window = shownWindow();
-  firstSizePending = true;
+  firstSizePending() = true;
   SetWindowPos(window, nullptr, 0, 0, 320, 210, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_FALSE(firstSizePending);
+  EXPECT_FALSE(firstSizePending());
   EXPECT_FALSE(recordOf(window).frameDirty);
   SetWindowPos(window, nullptr, 0, 0, 330, 220, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_TRUE(recordOf(window).frameDirty);
