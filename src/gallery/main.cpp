@@ -2,14 +2,10 @@
 // takes over, for people to look at and for the tests and benchmarks to drive.
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "gallery/gallery_window.h"
 #include "skin/window/program_skin.h"
 
 namespace {
-
-void releaseSkinAtExit() { skin::releaseSkinLists(); }
 
 int runMessageLoop(HWND window) {
   MSG message;
@@ -25,11 +21,15 @@ int runMessageLoop(HWND window) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   skin::createSkinLists();
-  std::atexit(releaseSkinAtExit);
   skin::initSkinModule();
   const HWND window = gallery::createGalleryWindow(instance);
-  if (!window) return 1;
-  ShowWindow(window, SW_SHOW);
-  UpdateWindow(window);
-  return runMessageLoop(window);
+  int exitCode = 1;
+  if (window) {
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    exitCode = runMessageLoop(window);
+  }
+  // After the loop, not in an exit handler, which would run after statics it uses are gone.
+  skin::releaseSkinLists();
+  return exitCode;
 }

@@ -126,11 +126,6 @@ SkinnedWindowRecord* imageOwner(HWND control, const props::KeyFamily& keys) {
 
 }  // namespace
 
-void freeKeptCanvases() {
-  for (const KeptCanvas& kept : keptCanvases()) deleteCanvas(kept.entry);
-  keptCanvases().clear();
-}
-
 std::vector<CanvasEntry>& canvasList() { return enginePart<std::vector<CanvasEntry>>(); }
 
 bool copyControlBackground(HWND control, const RECT& rect, HDC target) {
