@@ -8,6 +8,7 @@
 #include "skin/controls/control_installs.h"
 #include "skin/core/canvas.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/window_helpers.h"
@@ -144,7 +145,7 @@ void paintPushButtonOf(const ButtonRecord& record, HWND button, HDC dc, UINT sta
                         record.fontSize,
                         record.fontStyle,
                         props::textColour(button)};
-  static LayerMemo<ButtonLook> looks;
+  LayerMemo<ButtonLook>& looks = enginePart<LayerMemo<ButtonLook>>();
   layOver(canvas.dc(), looks.picture(look, look.w, look.h, [&](draw::DrawingSurface& g) { paintButtonLook(g, look); }));
   canvas.commit(dc);
 }

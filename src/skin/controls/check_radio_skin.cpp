@@ -8,6 +8,7 @@
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/window_helpers.h"
@@ -183,7 +184,7 @@ void paintIndicatorButton(HWND button, UINT state, int kind) {
                            record->fontSize,
                            record->fontStyle,
                            props::textColour(button)};
-  static LayerMemo<IndicatorLook> looks;
+  LayerMemo<IndicatorLook>& looks = enginePart<LayerMemo<IndicatorLook>>();
   layOver(canvas.dc(),
           looks.picture(look, look.w, look.h, [&](draw::DrawingSurface& g) { paintIndicatorLook(g, look); }));
   paintNow(button, [&](HDC dc) { canvas.commit(dc); });

@@ -12,6 +12,7 @@
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
@@ -252,12 +253,12 @@ void paintComboBox(HWND combo, bool hot, std::optional<bool> focusedValue) {
 
   if (style & 0x2) {
     const DropButtonLook look{button.right - button.left, button.bottom - button.top, hot, accent};
-    static LayerMemo<DropButtonLook> buttons;
+    LayerMemo<DropButtonLook>& buttons = enginePart<LayerMemo<DropButtonLook>>();
     layOver(pixels, buttons.picture(look, look.w, look.h, [&](draw::DrawingSurface& g) { paintDropButton(g, look); }),
             button.left, button.top);
     if (style & 0x1) {
       const ListTextLook text{size.cx, size.cy, windowText(combo), props::textColour(combo)};
-      static LayerMemo<ListTextLook> texts;
+      LayerMemo<ListTextLook>& texts = enginePart<LayerMemo<ListTextLook>>();
       layOver(pixels, texts.picture(text, text.w, text.h, [&](draw::DrawingSurface& g) { paintListText(g, text); }));
     }
   }

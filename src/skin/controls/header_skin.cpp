@@ -10,6 +10,7 @@
 #include "skin/controls/control_framework.h"
 #include "skin/core/canvas.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/window_helpers.h"
@@ -134,7 +135,7 @@ int keptTextWidth(const std::string& text, const std::string& family, int size, 
     std::string text, family;
     int size, style, width;
   };
-  static std::vector<Measured> kept;
+  std::vector<Measured>& kept = enginePart<std::vector<Measured>>();
   for (const Measured& m : kept)
     if (m.text == text && m.family == family && m.size == size && m.style == style) return m.width;
   if (kept.size() == 64) kept.erase(kept.begin());
@@ -153,7 +154,7 @@ void paintHeaderOf(const HeaderRecord& record, HDC target) {
   const int listRight = listViewRight(header);
   const SkinTheme& look = theme();
   const int groundAlpha = look.translucentControls ? look.controlAlpha : 255;
-  static LayerMemo<ItemLook> itemLooks;
+  LayerMemo<ItemLook>& itemLooks = enginePart<LayerMemo<ItemLook>>();
 
   for (int i = 1; i <= static_cast<int>(items.size()); ++i) {
     const RECT& r = items[i - 1];

@@ -9,6 +9,7 @@
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 
@@ -33,7 +34,7 @@ void paintProgressBarOf(const ProgressRecord& record, HDC target) {
   const auto w = static_cast<float>(size.cx);
   const auto h = static_cast<float>(size.cy);
   // Frame and ground depend on the size only: drawn once, then laid over the background.
-  static LayerMemo<GroundLook> grounds;
+  LayerMemo<GroundLook>& grounds = enginePart<LayerMemo<GroundLook>>();
   const GroundLook look{size.cx, size.cy, record.vertical};
   layOver(canvas.dc(), grounds.picture(look, size.cx, size.cy, [&](draw::DrawingSurface& g) {
     outline(g, roundedRectPath(0, 0, w - 1, h - 1, 5), toArgb(black, 50));

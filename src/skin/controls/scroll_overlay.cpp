@@ -11,6 +11,7 @@
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/resource_pictures.h"
 #include "skin/core/skin_theme.h"
@@ -283,7 +284,7 @@ void paintScrollBar(const ScrolledControl& control, ScrollDirection direction, i
   ControlCanvas canvas(target.overlay, RECT{0, 0, w, h});
   if (!canvas) return;
   const BarLook look{w, h, space.vertical, bar.thumbFrom, bar.thumbTo, bar.unavailable, hotPart, theme().themeColour};
-  static LayerMemo<BarLook> looks;
+  LayerMemo<BarLook>& looks = enginePart<LayerMemo<BarLook>>();
   layOver(canvas.dc(), looks.picture(look, w, h, [&](draw::DrawingSurface& g) {
     paintBar(g, space, bar, hotPart, look.accent, direction);
   }));

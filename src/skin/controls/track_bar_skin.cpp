@@ -9,6 +9,7 @@
 #include "skin/core/canvas.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 
@@ -79,7 +80,7 @@ void paintTrackBarOf(const TrackBarRecord& record) {
   const auto h = static_cast<float>(size.cy);
   if (theme().trackBarOption) {
     // The panel depends on the size only: drawn once, then laid over the background.
-    static LayerMemo<PanelLook> panels;
+    LayerMemo<PanelLook>& panels = enginePart<LayerMemo<PanelLook>>();
     const PanelLook look{size.cx, size.cy, record.vertical};
     layOver(canvas.dc(), panels.picture(look, size.cx, size.cy, [&](draw::DrawingSurface& g) {
       outline(g, roundedRectPath(0, 0, w - 1, h - 1, 5), toArgb(black, 30));

@@ -8,6 +8,7 @@
 #include "skin/core/control_geometry.h"
 #include "skin/core/control_lookup.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/offscreen_image.h"
 #include "skin/core/skinned_window_record.h"
 #include "skin/core/window_helpers.h"
@@ -74,10 +75,17 @@ struct KeptCanvas {
 };
 constexpr std::size_t keptCanvasLimit = 6;
 
-std::vector<KeptCanvas>& keptCanvases() {
-  static std::vector<KeptCanvas> kept;
-  return kept;
-}
+void deleteCanvas(const CanvasEntry& entry);
+
+// Dropped with the engine's state, the kept canvases are deleted.
+struct KeptCanvases {
+  std::vector<KeptCanvas> canvases;
+  ~KeptCanvases() {
+    for (const KeptCanvas& kept : canvases) deleteCanvas(kept.entry);
+  }
+};
+
+std::vector<KeptCanvas>& keptCanvases() { return enginePart<KeptCanvases>().canvases; }
 
 // A canvas of that size made before, in the state it had when it was new.
 std::optional<CanvasEntry> takeKeptCanvas(int width, int height) {
@@ -119,15 +127,7 @@ SkinnedWindowRecord* imageOwner(HWND control, const props::KeyFamily& keys) {
 
 }  // namespace
 
-void freeKeptCanvases() {
-  for (const KeptCanvas& kept : keptCanvases()) deleteCanvas(kept.entry);
-  keptCanvases().clear();
-}
-
-std::vector<CanvasEntry>& canvasList() {
-  static std::vector<CanvasEntry> list;
-  return list;
-}
+std::vector<CanvasEntry>& canvasList() { return enginePart<std::vector<CanvasEntry>>(); }
 
 bool copyControlBackground(HWND control, const RECT& rect, HDC target) {
   const std::optional<CanvasOwner> owner = findCanvasOwner(control);

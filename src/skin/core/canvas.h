@@ -35,8 +35,6 @@ void commitFrameToWindowImage(HWND control, HDC source, COLORREF keyColour,
                               const props::KeyFamily& keys = props::controlKeys);
 // 1 when the canvas was listed and is now freed, 0 otherwise (also for 0).
 int releaseCanvas(HDC canvas);
-// Frees the released canvases kept for reuse (at exit).
-void freeKeptCanvases();
 
 // The painter pattern as one object: makes the canvas, and on destruction deletes the
 // drawing surface and releases the canvas, so that no path out of a painter can forget.

@@ -4,6 +4,7 @@
 
 #include "draw/embedded_resources.h"
 #include "skin/core/control_geometry.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/offscreen_image.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/resource_pictures.h"
@@ -108,7 +109,7 @@ void drawGlowText(draw::DrawingSurface& graphics, std::string_view text, float x
 
 LayerPicture tintedCheckMark() {
   // The glyph is decoded once; only the tint is made afresh.
-  static ResourcePictureCache glyphs;
+  ResourcePictureCache& glyphs = enginePart<ResourcePictureCache, struct CheckMarkGlyphs>();
   LayerPicture mark = glyphs.picture("CHECK_MARK_PNG");
   const COLORREF tint = theme().themeColour & 0xFFFFFF;
   for (std::uint32_t& pixel : mark.argb) {

@@ -2,6 +2,7 @@
 
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
+#include "skin/core/engine_state.h"
 
 namespace skin {
 namespace {
@@ -44,8 +45,7 @@ const char* arrowResource(ArrowGlyph glyph) {
 }
 
 ResourcePictureCache& arrowPictures() {
-  static ResourcePictureCache cache;
-  return cache;
+  return enginePart<ResourcePictureCache, struct ArrowPictures>();
 }
 
 const LayerPicture& arrowPicture(ArrowGlyph glyph) { return arrowPictures().picture(arrowResource(glyph)); }

@@ -1,10 +1,10 @@
 #include "skin/core/skin_theme.h"
+#include "skin/core/engine_state.h"
 
 namespace skin {
 
 SkinTheme& theme() {
-  static SkinTheme processTheme;
-  return processTheme;
+  return enginePart<SkinTheme>();
 }
 
 void resetTheme() { theme() = SkinTheme{}; }

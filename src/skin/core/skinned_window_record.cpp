@@ -1,6 +1,7 @@
 #include "skin/core/skinned_window_record.h"
 
 #include "skin/core/control_properties.h"
+#include "skin/core/engine_state.h"
 
 namespace skin {
 namespace {
@@ -32,8 +33,7 @@ SkinnedWindowRecord::SkinnedWindowRecord() = default;
 SkinnedWindowRecord::~SkinnedWindowRecord() = default;
 
 SkinnedWindowList& skinnedWindows() {
-  static SkinnedWindowList list;
-  return list;
+  return enginePart<SkinnedWindowList>();
 }
 
 SkinnedWindowRecord* skinnedWindowAt(int windowIndex) {

@@ -44,6 +44,17 @@ struct ButtonFade {
   int step = 0;
 };
 
+// A window's title-button hover: the button under the mouse, the one fading in and the
+// one fading out, and the fade timer. The window procedure changes it and starts or
+// stops the timer as its steps say; painting only reads it.
+struct TitleButtonHover {
+  int hoveredButton = 0;
+  ButtonFade fadeIn;
+  ButtonFade fadeOut;
+  bool overStrip = false;     // the mouse was last seen over the button strip
+  bool timerRunning = false;  // the fade timer is set
+};
+
 struct StatusPart {
   int width = -1;                       // -1: the remaining width
   std::string text;
@@ -101,7 +112,6 @@ struct SkinnedWindowRecord {
   std::string titleFontName = "宋体";
   int titleFontSize = 12;
   int titleFontStyle = 1;
-  int hoveredButton = 0;
   int lastHotKind = 0;
   HWND lastHotParent = nullptr;
   std::unique_ptr<draw::ToolTipHelper> tooltip;
@@ -133,9 +143,8 @@ struct SkinnedWindowRecord {
   ControlRegistry<ContainerRecord> containers;
   bool installed = true;
   bool mouseTracking = false;
-  ButtonFade fadeIn;
-  ButtonFade fadeOut;
-  bool hoverTimerOn = false;
+  TitleButtonHover hover;
+  int pressedButton = 0;           // the title button under the mouse at the last move or press
   int titleButtonDown = 0;         // the title button the left button went down on, 0 for none
   bool closeHot = false;           // skinned message boxes: close button drawn hot
   int frameWidth = 0;              // client size at installation, then at every full render

@@ -16,6 +16,7 @@
 #include "skin/controls/control_installs.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/control_properties.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/skinned_window_record.h"
 #include "skin/core/window_helpers.h"
 #include "skin/msgbox/dialog_painter.h"
@@ -35,10 +36,15 @@ constexpr int closeZoneHeight = 22;
 constexpr int fadeSteps = 10;
 constexpr int fadeAlphaStep = 24;     // ends at 240, not quite opaque
 
-HHOOK& hookSlot() {
-  static HHOOK hook = nullptr;
-  return hook;
-}
+// The hook goes with the engine's state: a reset leaves no hook behind.
+struct MessageBoxHook {
+  HHOOK hook = nullptr;
+  ~MessageBoxHook() {
+    if (hook) UnhookWindowsHookEx(hook);
+  }
+};
+
+HHOOK& hookSlot() { return enginePart<MessageBoxHook>().hook; }
 
 // What the fade thread gets: the dialog and a flag the dialog raises when it goes away,
 // so that a fade outlasting its dialog stops instead of touching a reused handle.
@@ -53,10 +59,15 @@ struct DialogFade {
 };
 
 // One entry per dialog whose fade has been started; each dialog fades in on its own.
-std::map<HWND, DialogFade>& dialogFades() {
-  static std::map<HWND, DialogFade> fades;
-  return fades;
-}
+struct DialogFades {
+  std::map<HWND, DialogFade> byDialog;
+  // Dropped by a reset: every fade still running stops at its next step.
+  ~DialogFades() {
+    for (auto& [dialog, fade] : byDialog) fade.closed->store(true);
+  }
+};
+
+std::map<HWND, DialogFade>& dialogFades() { return enginePart<DialogFades>().byDialog; }
 
 DWORD WINAPI fadeInDialog(LPVOID parameter) {
   const std::unique_ptr<FadeJob> job(static_cast<FadeJob*>(parameter));

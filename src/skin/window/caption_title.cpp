@@ -76,40 +76,44 @@ RECT captionTitleRect(const SkinnedWindowRecord& record, int clientWidth) {
   return RECT{x, y, x + width, bottom};
 }
 
-void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::optional<std::string> title) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record || !record->backgroundImage) return;
-  const RECT area = intersection(captionTitleRect(*record, record->backgroundImage.width()),
-                                 boundsOf(record->backgroundImage));
+void paintCaptionTitle(SkinnedWindowRecord& record, draw::DrawingSurface* surface, std::optional<std::string> title) {
+  if (!record.backgroundImage) return;
+  const RECT area = intersection(captionTitleRect(record, record.backgroundImage.width()),
+                                 boundsOf(record.backgroundImage));
   if (IsRectEmpty(&area)) return;
-  const std::string text = title ? *std::move(title) : windowText(record->window);
+  const std::string text = title ? *std::move(title) : windowText(record.window);
 
-  std::string key = titleMemoKey(*record, area, text);
+  std::string key = titleMemoKey(record, area, text);
   if (surface) surface->flush(Gdiplus::FlushIntentionSync);
-  if (const PaintMemo* memo = findMemo(record->frameCache, key)) {
-    putBack(record->backgroundImage, *memo);
-    if (!surface) copyToWindow(*record, area);
+  if (const PaintMemo* memo = findMemo(record.frameCache, key)) {
+    putBack(record.backgroundImage, *memo);
+    if (!surface) copyToWindow(record, area);
     return;
   }
 
   std::optional<PixelSurface> own;
   if (!surface) {
-    restoreBackgroundRect(windowIndex, area);
-    own.emplace(record->backgroundImage);
+    restoreBackgroundRect(record, area);
+    own.emplace(record.backgroundImage);
     if (!*own) return;
     surface = &own->get();
   }
   const unsigned state = surface->save();
   // A long title is cut at the button strip rather than drawn under the buttons.
   clipToArea(*surface, area);
-  if (const draw::DrawingBitmap* icon = iconPicture(record->frameCache, theme().programIcon))
+  if (const draw::DrawingBitmap* icon = iconPicture(record.frameCache, theme().programIcon))
     surface->drawImage(*icon, f(area.left), f(area.top), f(iconSize), f(iconSize));
-  drawTitle(*surface, *record, area, text);
+  drawTitle(*surface, record, area, text);
   surface->restore(state);
 
   finishPart(own, *surface);
-  keepMemo(record->frameCache, std::move(key), record->backgroundImage, area, true);
-  if (own) copyToWindow(*record, area);
+  keepMemo(record.frameCache, std::move(key), record.backgroundImage, area, true);
+  if (own) copyToWindow(record, area);
 }
+
+void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface, std::optional<std::string> title) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) paintCaptionTitle(*record, surface, std::move(title));
+}
+
 
 }  // namespace skin

@@ -12,6 +12,8 @@
 namespace skin {
 
 // Icon and title; without a surface it draws into backgroundImage and copies the strip.
+void paintCaptionTitle(SkinnedWindowRecord& record, draw::DrawingSurface* surface = nullptr,
+                       std::optional<std::string> title = std::nullopt);
 void paintCaptionTitle(int windowIndex, draw::DrawingSurface* surface = nullptr,
                        std::optional<std::string> title = std::nullopt);
 // The area the icon and title are drawn in: up to the button strip, inside the caption.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "draw/gdi_handles.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/offscreen_image.h"
 
 namespace skin {
@@ -13,8 +14,7 @@ namespace {
 constexpr int closeEffectSteps = 10;
 
 CloseEffectObserver& closeEffectObserver() {
-  static CloseEffectObserver observer;
-  return observer;
+  return enginePart<CloseEffectObserver>();
 }
 
 // Half a step, truncated towards zero as the position moves.

@@ -6,13 +6,13 @@
 
 #include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
+#include "skin/core/engine_state.h"
 
 namespace skin {
 namespace {
 
 std::optional<TrimProgramPlace>& trimProgramPlaceOverride() {
-  static std::optional<TrimProgramPlace> place;
-  return place;
+  return enginePart<std::optional<TrimProgramPlace>>();
 }
 
 bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

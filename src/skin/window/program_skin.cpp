@@ -4,6 +4,7 @@
 #include "draw/embedded_resources.h"
 #include "draw/step_timing.h"
 #include "skin/core/canvas.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
 #include "skin/core/skinned_window_record.h"
@@ -25,14 +26,7 @@ void createSkinLists() {
   canvasList().clear();
 }
 
-void releaseSkinLists() {
-  clearSkinnedWindows();
-  canvasList().clear();
-  freeKeptCanvases();
-  theme().backgroundPicture.clear();
-  theme().backgroundPicture.shrink_to_fit();
-  forgetDecodedThemePicture();
-}
+void releaseSkinLists() { resetEngineState(); }
 
 void initSkinModule() {
   if (draw::drawingToken == 0) {
@@ -44,7 +38,7 @@ void initSkinModule() {
     const draw::FirstRunTimer timer("icon");
     theme().programIcon = loadProgramIcon();
   }
-  firstSizePending = true;
+  firstSizePending() = true;
 }
 
 std::vector<std::uint8_t> programPictureBytes() { return draw::loadResourceBytes("THEME_PICTURE_BMP"); }

@@ -16,7 +16,8 @@ inline constexpr COLORREF programAccentColour = 0xFF8800;
 // Empties the list of skinned windows and the canvas list (start-up, before
 // initSkinModule).
 void createSkinLists();
-// Frees the skin's lists with everything their records own, and the stored picture.
+// Drops all the engine keeps for the process, at the program's end (the engine's one
+// reset).
 void releaseSkinLists();
 
 // Starts the drawing layer, loads the program icon and writes the skin defaults.

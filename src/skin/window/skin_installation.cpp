@@ -1,10 +1,12 @@
 #include "skin/window/skin_installation.h"
 
+#include <utility>
 #include <vector>
 
 #include "draw/embedded_resources.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/control_properties.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/skin_theme.h"
 #include "skin/window/skinned_window_proc.h"
 #include "skin/window/theme_pictures.h"
@@ -97,11 +99,10 @@ void installSkin(HWND window, const InstallOptions& options) {
   SetWindowLongPtrA(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CLIPCHILDREN));
   const SIZE client = clientSize(window);
 
-  static bool firstInstallation = true;
-  if (firstInstallation) {
-    frameMargin = 3;
-    firstInstallation = false;
-  }
+  struct FirstInstallation {
+    bool pending = true;
+  };
+  if (std::exchange(enginePart<FirstInstallation>().pending, false)) frameMargin = 3;
 
   auto record = std::make_unique<SkinnedWindowRecord>();
   SkinnedWindowRecord& r = *record;
@@ -194,40 +195,46 @@ void uninstallSkin(HWND window) {
   removeSkinnedWindow(index);
 }
 
-void layoutTitleButtons(int windowIndex) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return;
-  const SIZE client = clientSize(record->window);
-  PixelRect& strip = record->buttonStrip;
+void layoutTitleButtons(SkinnedWindowRecord& record) {
+  const SIZE client = clientSize(record.window);
+  PixelRect& strip = record.buttonStrip;
   strip.x = buttonStripX(client.cx, strip.width);
   strip.height = buttonStripHeight;
-  for (size_t i = 0; i < record->titleButtons.size(); ++i) {
-    TitleButton& button = record->titleButtons[i];
+  for (size_t i = 0; i < record.titleButtons.size(); ++i) {
+    TitleButton& button = record.titleButtons[i];
     const int number = static_cast<int>(i) + 1;
     button.hitRect = titleButtonHitRect(strip, number, button.kind);
-    if (record->tooltip) {
-      record->tooltip->setToolRect(number, toRect(button.hitRect));
-      record->tooltip->setToolText(number, button.tipText);
+    if (record.tooltip) {
+      record.tooltip->setToolRect(number, toRect(button.hitRect));
+      record.tooltip->setToolText(number, button.tipText);
     }
   }
 }
 
-void layoutStatusBar(int windowIndex) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return;
-  const SIZE client = clientSize(record->window);
+void layoutTitleButtons(int windowIndex) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) layoutTitleButtons(*record);
+}
+
+
+void layoutStatusBar(SkinnedWindowRecord& record) {
+  const SIZE client = clientSize(record.window);
   const int m = frameMargin;
-  const int barHeight = record->statusBarHeight;
-  record->statusBarRect = PixelRect{m, client.cy - barHeight - m - 1, client.cx - 2 * m, barHeight};
-  record->statusPartRects.clear();
+  const int barHeight = record.statusBarHeight;
+  record.statusBarRect = PixelRect{m, client.cy - barHeight - m - 1, client.cx - 2 * m, barHeight};
+  record.statusPartRects.clear();
   int x = m;
   int widthsBefore = 0;
-  for (const StatusPart& part : record->statusParts) {
+  for (const StatusPart& part : record.statusParts) {
     const int width = part.width == -1 ? client.cx - widthsBefore - 2 * m : part.width;
-    record->statusPartRects.push_back(PixelRect{x, record->statusBarRect.y, width, barHeight});
+    record.statusPartRects.push_back(PixelRect{x, record.statusBarRect.y, width, barHeight});
     x += width;
     widthsBefore += width;
   }
 }
+
+void layoutStatusBar(int windowIndex) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) layoutStatusBar(*record);
+}
+
 
 }  // namespace skin

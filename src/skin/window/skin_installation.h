@@ -33,7 +33,9 @@ void installSkin(HWND window, const InstallOptions& options = {});
 int setCloseEffect(HWND window, int effect);
 // Releases what the record owns, puts the previous procedure back and renumbers.
 void uninstallSkin(HWND window);
+void layoutTitleButtons(SkinnedWindowRecord& record);
 void layoutTitleButtons(int windowIndex);
+void layoutStatusBar(SkinnedWindowRecord& record);
 void layoutStatusBar(int windowIndex);
 
 // The resize border, the inset of the status bar and of the caption icon.

@@ -14,6 +14,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/paint_helpers.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
@@ -64,8 +65,11 @@ TitleBarGeometry geometryOf(const SkinnedWindowRecord& record, const RECT& clien
                           record.captionHeight, record.resizable, frameMargin};
 }
 
-void paintButtons(int index, const ButtonPaints& paints) {
-  for (const ButtonPaint& paint : paints) paintTitleButton(index, paint.button, nullptr, false, paint.opacity);
+// Carries out what a hover step says: the repaints, then the timer.
+void applyHoverStep(SkinnedWindowRecord& record, const HoverStep& step) {
+  for (const ButtonPaint& paint : step.paints) paintTitleButton(record, paint.button, nullptr, false, paint.opacity);
+  if (step.timer == FadeTimer::start) SetTimer(record.window, fadeTimerId(record.window), fadeTimerPeriod, nullptr);
+  if (step.timer == FadeTimer::stop) KillTimer(record.window, fadeTimerId(record.window));
 }
 
 void setTipText(SkinnedWindowRecord& record, int button, const char* text) {
@@ -114,7 +118,7 @@ LRESULT onShowWindow(const WindowMessage& m) {
   if (m.wParam == TRUE && !r.hidden) {
     {
       const draw::PaintDC paint = draw::PaintDC::begin(m.window);
-      renderWindowFrame(m.index, std::optional<HDC>(nullptr));
+      renderWindowFrame(r, std::optional<HDC>(nullptr));
     }
     r.shown = true;
     r.frameDirty = false;
@@ -143,7 +147,7 @@ LRESULT onPaint(const WindowMessage& m) {
   if (r.minimised) {
     r.frameDirty = false;
   } else if (r.frameDirty) {
-    renderWindowFrame(m.index, std::optional<HDC>(nullptr));
+    renderWindowFrame(r, std::optional<HDC>(nullptr));
     if (r.restoring) {
       r.restoring = false;
       invalidateVisibleListViews(r);
@@ -151,7 +155,7 @@ LRESULT onPaint(const WindowMessage& m) {
     r.erased = false;
     r.shown = false;
   } else {
-    presentFrame(m.index, paint.get());
+    presentFrame(r, paint.get());
     r.frameDirty = false;
   }
   paint.reset();
@@ -165,19 +169,11 @@ LRESULT onMouseMove(const WindowMessage& m) {
     TrackMouseEvent(&track);
   }
   if (r.titleBar) {
-    if (pointInButtonStrip(m.index, m.lParam)) {
-      if (!r.hoverTimerOn) {
-        SetTimer(m.window, fadeTimerId(m.window), fadeTimerPeriod, nullptr);
-        r.hoverTimerOn = true;
-      }
-    } else {
-      r.hoverTimerOn = false;
-    }
     const POINT p = pointOf(m.lParam);
-    const int hit = hitTitleButton(m.index, p.x, p.y);
-    pressedButton = hit;
-    paintButtons(m.index, hoverMovedTo(hoverOf(r), hit));
-    if (!r.maximised) setSizingCursor(m.index, m.lParam, clientRectOf(m.window));
+    const int hit = hitTitleButton(r, p.x, p.y);
+    r.pressedButton = hit;
+    applyHoverStep(r, hoverMovedTo(r.hover, hit, pointInButtonStrip(r, m.lParam)));
+    if (!r.maximised) setSizingCursor(r, m.lParam, clientRectOf(m.window));
   }
   return passOn(m);
 }
@@ -190,22 +186,13 @@ LRESULT onMouseHover(const WindowMessage& m) {
 LRESULT onMouseLeave(const WindowMessage& m) {
   SkinnedWindowRecord& r = m.record;
   r.mouseTracking = false;
-  if (r.titleBar) paintButtons(m.index, hoverLeft(hoverOf(r)));
+  if (r.titleBar) applyHoverStep(r, hoverLeft(r.hover));
   return passOn(m);
 }
 
 LRESULT onTimer(const WindowMessage& m) {
   SkinnedWindowRecord& r = m.record;
-  if (m.wParam == fadeTimerId(m.window)) {
-    paintButtons(m.index, advanceFades(hoverOf(r)));
-    // The timer runs while the mouse is over the strip or a fade-out is unfinished.
-    if ((!r.mouseTracking || !r.hoverTimerOn) && fadeOutFinished(r.fadeOut)) {
-      r.hoverTimerOn = false;
-      KillTimer(m.window, fadeTimerId(m.window));
-      r.hoveredButton = 0;
-      clearFades(hoverOf(r));
-    }
-  }
+  if (m.wParam == fadeTimerId(m.window)) applyHoverStep(r, advanceFades(r.hover, r.mouseTracking));
   return passOn(m);
 }
 
@@ -236,18 +223,18 @@ void fitMaximisedWindowToWorkArea(SkinnedWindowRecord& r) {
 
 LRESULT onWindowPosChanged(const WindowMessage& m) {
   if (m.record.maximiseButton) fitMaximisedWindowToWorkArea(m.record);
-  layoutTitleButtons(m.index);
-  if (m.record.statusBarHeight > 0) layoutStatusBar(m.index);
+  layoutTitleButtons(m.record);
+  if (m.record.statusBarHeight > 0) layoutStatusBar(m.record);
   return passOn(m);
 }
 
 LRESULT onSize(const WindowMessage& m) {
   SkinnedWindowRecord& r = m.record;
   if (!r.minimised) markWindowImagesStale(m.window);
-  r.hoveredButton = 0;
-  if (firstSizePending) {
+  r.hover.hoveredButton = 0;
+  if (firstSizePending()) {
     r.frameDirty = false;
-    firstSizePending = false;
+    firstSizePending() = false;
   } else {
     r.frameDirty = true;
   }
@@ -255,17 +242,17 @@ LRESULT onSize(const WindowMessage& m) {
 }
 
 LRESULT onLeftButtonDown(const WindowMessage& m) {
-  m.record.fadeIn.button = 0;
+  m.record.hover.fadeIn.button = 0;
   if (m.record.titleBar) {
-    if (!m.record.maximised && !m.record.minimised) beginDragOrSize(m.index, m.lParam, clientRectOf(m.window));
+    if (!m.record.maximised && !m.record.minimised) beginDragOrSize(m.record, m.lParam, clientRectOf(m.window));
     // A drag or size loop has run in between: find the window again.
-    const int index = skinnedWindowIndex(m.window);
-    if (index == 0) return passOn(m);
+    SkinnedWindowRecord* record = findSkinnedWindow(m.window);
+    if (!record) return passOn(m);
     const POINT p = pointOf(m.lParam);
-    const int hit = hitTitleButton(index, p.x, p.y);
-    pressedButton = hit;
-    skinnedWindowAt(index)->titleButtonDown = hit;
-    if (hit > 0) paintTitleButton(index, hit, nullptr, true);
+    const int hit = hitTitleButton(*record, p.x, p.y);
+    record->pressedButton = hit;
+    record->titleButtonDown = hit;
+    if (hit > 0) paintTitleButton(*record, hit, nullptr, true);
   }
   return passOn(m);
 }
@@ -273,11 +260,11 @@ LRESULT onLeftButtonDown(const WindowMessage& m) {
 // A title button acts when the left button goes down and comes up on that same button,
 // as a push button does: not when it comes up on another one, or was pressed elsewhere.
 LRESULT onLeftButtonUp(const WindowMessage& m) {
-  const int button = pressedButton;
+  const int button = m.record.pressedButton;
   const int pressedDown = std::exchange(m.record.titleButtonDown, 0);
   if (button > 0 && button == pressedDown && button <= static_cast<int>(m.record.titleButtons.size()) &&
       m.record.titleBar) {
-    pressTitleButton(m.index, button);
+    pressTitleButton(m.record, button);
     if (!IsWindow(m.window)) return 0;  // closed by the button
   }
   return passOn(m);
@@ -289,8 +276,8 @@ LRESULT onLeftButtonDoubleClick(const WindowMessage& m) {
   bool onStatusPart = false;
   for (const PixelRect& part : r.statusPartRects) onStatusPart = onStatusPart || contains(part, p);
   if (!onStatusPart && p.y <= r.captionHeight && r.resizable) {
-    const int button = maximiseButtonNumber(m.index);
-    if (button > 0) pressTitleButton(m.index, button);
+    const int button = maximiseButtonNumber(r);
+    if (button > 0) pressTitleButton(m.record, button);
   }
   return passOn(m);
 }
@@ -339,7 +326,7 @@ LRESULT onActivateApp(const WindowMessage& m) {
 LRESULT onSetText(const WindowMessage& m) {
   if (m.record.showTitle && m.record.titleBar) {
     const char* text = reinterpret_cast<const char*>(m.lParam);
-    paintCaptionTitle(m.index, nullptr, std::string(text ? text : ""));
+    paintCaptionTitle(m.record, nullptr, std::string(text ? text : ""));
   }
   return passOn(m);
 }
@@ -411,33 +398,26 @@ LRESULT CALLBACK skinnedWindowProc(HWND window, UINT message, WPARAM wParam, LPA
   }
 }
 
-bool pointInButtonStrip(int windowIndex, LPARAM point) {
-  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return false;
+bool pointInButtonStrip(const SkinnedWindowRecord& record, LPARAM point) {
   const POINT p = pointOf(point);
-  return pointInButtonStrip(p.x, p.y, record->buttonStrip);
+  return pointInButtonStrip(p.x, p.y, record.buttonStrip);
 }
 
-int hitTitleButton(int windowIndex, int x, int y) {
-  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  return record ? hitTitleButton(x, y, record->buttonStrip, record->titleButtons) : 0;
+int hitTitleButton(const SkinnedWindowRecord& record, int x, int y) {
+  return hitTitleButton(x, y, record.buttonStrip, record.titleButtons);
 }
 
-void setSizingCursor(int windowIndex, LPARAM point, const RECT& client) {
-  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return;
+void setSizingCursor(const SkinnedWindowRecord& record, LPARAM point, const RECT& client) {
   const POINT p = pointOf(point);
-  const SizingZone zone = cursorZoneAt(p.x, p.y, geometryOf(*record, client));
+  const SizingZone zone = cursorZoneAt(p.x, p.y, geometryOf(record, client));
   if (zone != SizingZone::none) SetCursor(LoadCursorA(nullptr, sizingCursor(zone)));
 }
 
-void beginDragOrSize(int windowIndex, LPARAM point, const RECT& client) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return;
+void beginDragOrSize(SkinnedWindowRecord& record, LPARAM point, const RECT& client) {
   POINT p = pointOf(point);
-  const PressChoice choice = choosePressAction(p.x, p.y, geometryOf(*record, client));
+  const PressChoice choice = choosePressAction(p.x, p.y, geometryOf(record, client));
   if (choice.action == PressAction::nothing) return;
-  const HWND window = record->window;
+  const HWND window = record.window;
   ClientToScreen(window, &p);
   const LPARAM screenPoint = MAKELPARAM(p.x, p.y);
   if (choice.action == PressAction::captionDrag) {
@@ -445,14 +425,12 @@ void beginDragOrSize(int windowIndex, LPARAM point, const RECT& client) {
     return;
   }
   SetCursor(LoadCursorA(nullptr, sizingCursor(choice.zone)));
-  record->frameDirty = true;
+  record.frameDirty = true;
   SendMessageA(window, WM_SYSCOMMAND, sizingCommand(choice.zone), screenPoint);
 }
 
-void pressTitleButton(int windowIndex, int button) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record || button < 1 || button > static_cast<int>(record->titleButtons.size())) return;
-  SkinnedWindowRecord& r = *record;
+void pressTitleButton(SkinnedWindowRecord& r, int button) {
+  if (button < 1 || button > static_cast<int>(r.titleButtons.size())) return;
   // Each command is sent last: closing destroys the record.
   switch (r.titleButtons[button - 1].kind) {
     case closeKind:
@@ -480,12 +458,17 @@ void pressTitleButton(int windowIndex, int button) {
   }
 }
 
-int maximiseButtonNumber(int windowIndex) {
-  const SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record) return 0;
-  for (size_t i = 0; i < record->titleButtons.size(); ++i)
-    if (record->titleButtons[i].kind == maximiseKind) return static_cast<int>(i) + 1;
+int maximiseButtonNumber(const SkinnedWindowRecord& record) {
+  for (size_t i = 0; i < record.titleButtons.size(); ++i)
+    if (record.titleButtons[i].kind == maximiseKind) return static_cast<int>(i) + 1;
   return 0;
+}
+
+bool& firstSizePending() {
+  struct FirstSize {
+    bool pending = true;
+  };
+  return enginePart<FirstSize>().pending;
 }
 
 SIZE workAreaSize() { return workAreaFromMetrics(currentScreenMetrics()); }

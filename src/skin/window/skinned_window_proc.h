@@ -3,28 +3,29 @@
 
 #include <windows.h>
 
+#include "skin/core/skinned_window_record.h"
+
 namespace skin {
 
 LRESULT CALLBACK skinnedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// 1 from start-up until the first size message handled by any skinned window.
-inline bool firstSizePending = true;
-// The title button under the mouse at the last move or press in any skinned window.
-inline int pressedButton = 0;
+// True from start-up, or the engine's reset, until the first size message handled by
+// any skinned window.
+bool& firstSizePending();
 
-// The title-bar helpers of the procedure, each given the window index. Points are
-// client coordinates packed in an lParam as mouse messages carry them.
-bool pointInButtonStrip(int windowIndex, LPARAM point);
-int hitTitleButton(int windowIndex, int x, int y);
+// The title-bar helpers of the procedure. Points are client coordinates packed in an
+// lParam as mouse messages carry them.
+bool pointInButtonStrip(const SkinnedWindowRecord& record, LPARAM point);
+int hitTitleButton(const SkinnedWindowRecord& record, int x, int y);
 // Shows the resize cursor of the border zone under the point (resizable windows only).
-void setSizingCursor(int windowIndex, LPARAM point, const RECT& client);
+void setSizingCursor(const SkinnedWindowRecord& record, LPARAM point, const RECT& client);
 // A left press: starts a caption drag or a system size loop, or does nothing.
-void beginDragOrSize(int windowIndex, LPARAM point, const RECT& client);
+void beginDragOrSize(SkinnedWindowRecord& record, LPARAM point, const RECT& client);
 // What clicking title button `button` (1-based) does: close, maximise or restore,
 // minimise; the menu and help buttons do nothing.
-void pressTitleButton(int windowIndex, int button);
+void pressTitleButton(SkinnedWindowRecord& record, int button);
 // The number of the maximise button, 0 when the window has none.
-int maximiseButtonNumber(int windowIndex);
+int maximiseButtonNumber(const SkinnedWindowRecord& record);
 // The size a maximised window takes: the screen less a visible taskbar.
 SIZE workAreaSize();
 

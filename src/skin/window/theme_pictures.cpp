@@ -5,6 +5,7 @@
 #include "draw/drawing.h"
 #include "draw/step_timing.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
 #include "skin/core/window_helpers.h"
@@ -130,8 +131,7 @@ struct DecodedThemePicture {
 };
 
 DecodedThemePicture& decodedThemePicture() {
-  static DecodedThemePicture picture;
-  return picture;
+  return enginePart<DecodedThemePicture>();
 }
 
 }  // namespace

@@ -125,30 +125,29 @@ RECT titleButtonRect(const SkinnedWindowRecord& record, int button) {
   return area;
 }
 
-void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface, bool pressed, int opacity) {
-  SkinnedWindowRecord* record = skinnedWindowAt(windowIndex);
-  if (!record || !record->backgroundImage) return;
-  const RECT area = titleButtonRect(*record, button);
-  const RECT visible = intersection(area, boundsOf(record->backgroundImage));
+void paintTitleButton(SkinnedWindowRecord& record, int button, draw::DrawingSurface* surface, bool pressed, int opacity) {
+  if (!record.backgroundImage) return;
+  const RECT area = titleButtonRect(record, button);
+  const RECT visible = intersection(area, boundsOf(record.backgroundImage));
   if (IsRectEmpty(&visible)) return;
-  const TitleButton& b = record->titleButtons[button - 1];
+  const TitleButton& b = record.titleButtons[button - 1];
   const int x = area.left + 1;
   const int y = area.top;
   opacity = pressed ? 0 : std::clamp(opacity, 0, 255);
 
-  std::string key = buttonMemoKey(*record, b, visible, pressed, opacity);
+  std::string key = buttonMemoKey(record, b, visible, pressed, opacity);
   if (surface) surface->flush(Gdiplus::FlushIntentionSync);
-  if (const PaintMemo* memo = findMemo(record->frameCache, key)) {
-    putBack(record->backgroundImage, *memo);
-    if (!surface) copyToWindow(*record, visible);
+  if (const PaintMemo* memo = findMemo(record.frameCache, key)) {
+    putBack(record.backgroundImage, *memo);
+    if (!surface) copyToWindow(record, visible);
     return;
   }
 
   // The clean caption goes back first, so that translucent layers never pile up.
-  restoreBackgroundRect(windowIndex, area);
+  restoreBackgroundRect(record, area);
   std::optional<PixelSurface> own;
   if (!surface) {
-    own.emplace(record->backgroundImage);
+    own.emplace(record.backgroundImage);
     if (!*own) return;
     surface = &own->get();
   }
@@ -156,14 +155,19 @@ void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface
   clipToArea(*surface, area);
   surface->setSmoothingMode(pressed ? Gdiplus::SmoothingModeNone : Gdiplus::SmoothingModeAntiAlias);
   if (pressed)
-    paintPressedButton(*surface, *record, b, x, y);
+    paintPressedButton(*surface, record, b, x, y);
   else
-    paintNormalButton(*surface, *record, b, x, y, opacity);
+    paintNormalButton(*surface, record, b, x, y, opacity);
   surface->restore(state);
 
   finishPart(own, *surface);
-  keepMemo(record->frameCache, std::move(key), record->backgroundImage, visible);
-  if (own) copyToWindow(*record, visible);
+  keepMemo(record.frameCache, std::move(key), record.backgroundImage, visible);
+  if (own) copyToWindow(record, visible);
 }
+
+void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface, bool pressed, int opacity) {
+  if (SkinnedWindowRecord* record = skinnedWindowAt(windowIndex)) paintTitleButton(*record, button, surface, pressed, opacity);
+}
+
 
 }  // namespace skin

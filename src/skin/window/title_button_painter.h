@@ -9,6 +9,8 @@
 namespace skin {
 
 // One title button (1-based), normal at `opacity` 0..255 of its hover look, or pressed.
+void paintTitleButton(SkinnedWindowRecord& record, int button, draw::DrawingSurface* surface = nullptr,
+                      bool pressed = false, int opacity = 0);
 void paintTitleButton(int windowIndex, int button, draw::DrawingSurface* surface = nullptr, bool pressed = false,
                       int opacity = 0);
 // The area (left, top, right, bottom) a repaint of title button `button` (1-based)

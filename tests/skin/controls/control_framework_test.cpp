@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "skin/core/engine_state.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/button_skin.h"
 #include "skin/controls/control_installs.h"
@@ -87,7 +88,7 @@ WNDPROC procedureOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLon
 class ControlFrameworkTest : public testing::Test {
  protected:
   void SetUp() override { paints.clear(); }
-  void TearDown() override { resetTheme(); }
+  void TearDown() override { resetEngineState(); }
 
   void move(HWND control) { SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "skin/core/engine_state.h"
 #include "draw/embedded_resources.h"
 #include "skin/core/canvas.h"
 #include "skin/core/skin_theme.h"
@@ -129,7 +130,7 @@ TEST(DrawGlowText, InksTheTextOverAHaloOfTheGlowColour) {
 
 class TintGlyphTest : public testing::Test {
  protected:
-  void TearDown() override { resetTheme(); }
+  void TearDown() override { resetEngineState(); }
 };
 
 TEST_F(TintGlyphTest, DarkStrokesTakeTheThemeColourAndTheGroundStaysClear) {

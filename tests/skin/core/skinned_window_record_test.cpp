@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/core/engine_state.h"
 #include "skin/core/control_properties.h"
 
 namespace skin {
@@ -29,7 +30,7 @@ struct RegisteredWindow {
 
 class SkinnedWindowRecordTest : public testing::Test {
  protected:
-  void TearDown() override { clearSkinnedWindows(); }
+  void TearDown() override { resetEngineState(); }
 };
 
 TEST_F(SkinnedWindowRecordTest, RemovingAWindowRenumbersTheLaterWindowsAndTheirControls) {

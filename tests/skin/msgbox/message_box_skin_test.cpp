@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/core/engine_state.h"
 #include "draw/gdi_handles.h"
 #include "message_box_harness.h"
 #include "skin/controls/control_installs.h"
@@ -29,14 +30,11 @@ using testing_support::rgbAt;
 
 class MessageBoxSkinTest : public testing::Test {
  protected:
-  void SetUp() override { resetTheme(); }
+  void SetUp() override { resetEngineState(); }
   void TearDown() override {
     EXPECT_FALSE(messageBoxHookInstalled());
-    removeMessageBoxHook();
     EXPECT_TRUE(skinnedWindows().empty()) << "a closed box kept its record";
-    clearSkinnedWindows();
-    setCloseEffectObserver({});
-    resetTheme();
+    resetEngineState();
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "skin/core/engine_state.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/canvas.h"
@@ -28,7 +29,7 @@ bool isDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 20
 class StaticSkinTest : public testing::Test {
  protected:
   void SetUp() override {
-    resetTheme();
+    resetEngineState();
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW, testing_support::testWindowClass("StaticSkinTestWindow"), "statics",
                               WS_POPUP, 40, 40, 260, 160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -43,8 +44,7 @@ class StaticSkinTest : public testing::Test {
   }
   void TearDown() override {
     DestroyWindow(window_);
-    removeSkinnedWindow(index_);
-    resetTheme();
+    resetEngineState();
   }
 
   HWND staticControl(DWORD style, int x, int y, int width, int height, const char* text = "") {

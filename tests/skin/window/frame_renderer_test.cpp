@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "skin/core/engine_state.h"
 #include "draw/gdi_handles.h"
 #include "framed_window_fixture.h"
 #include "skin/core/control_properties.h"
@@ -51,11 +52,11 @@ std::string text(const RECT& r) {
 class FrameRendererTest : public testing::Test {
  protected:
   void SetUp() override {
-    resetTheme();
+    resetEngineState();
     theme().backgroundPicture = testing_support::solidPng(40, 20, 0xFF000000 | grey);
     theme().pictureMode = pictureStretched;
   }
-  void TearDown() override { resetTheme(); }
+  void TearDown() override { resetEngineState(); }
 };
 
 TEST_F(FrameRendererTest, TheStretchedPictureFillsTheClientAreaUnderTheOutline) {

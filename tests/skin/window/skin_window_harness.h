@@ -12,6 +12,7 @@
 #include <set>
 #include <vector>
 
+#include "skin/core/engine_state.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
 #include "skin/window/close_effect.h"
@@ -70,9 +71,8 @@ inline HWND createPopup(DWORD extraStyle = 0, int width = 300, int height = 200,
 class SkinnedWindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    resetTheme();
-    firstSizePending = false;
-    pressedButton = 0;
+    resetEngineState();
+    firstSizePending() = false;
     messageLog().clear();
     swallowedMessages() = {WM_NCLBUTTONDOWN, WM_SYSCOMMAND};
   }
@@ -80,11 +80,8 @@ class SkinnedWindowTest : public testing::Test {
     for (HWND window : windows_)
       if (IsWindow(window)) DestroyWindow(window);
     EXPECT_TRUE(skinnedWindows().empty()) << "a destroyed window kept its record";
-    clearSkinnedWindows();
     swallowedMessages().clear();
-    setCloseEffectObserver({});
-    setTrimProgramPlace(std::nullopt);
-    resetTheme();
+    resetEngineState();
   }
 
   // A popup destroyed after the test; installed when options are given.

@@ -82,10 +82,10 @@ TEST_F(SkinnedWindowProcTest, MovingFromMinimiseToCloseFadesBothOverEightTicks) 
     SCOPED_TRACE(step);
     tick(window);
     const SkinnedWindowRecord& record = recordOf(window);
-    EXPECT_EQ(record.fadeIn.button, closeButton);
-    EXPECT_EQ(record.fadeIn.step, step);
-    EXPECT_EQ(record.fadeOut.button, minimiseButton);
-    EXPECT_EQ(record.fadeOut.step, step);
+    EXPECT_EQ(record.hover.fadeIn.button, closeButton);
+    EXPECT_EQ(record.hover.fadeIn.step, step);
+    EXPECT_EQ(record.hover.fadeOut.button, minimiseButton);
+    EXPECT_EQ(record.hover.fadeOut.step, step);
     const int closeDistance = channelDistance(buttonPixel(window, closeButton), normalClose);
     const int minimiseDistance = channelDistance(buttonPixel(window, minimiseButton), normalMinimise);
     EXPECT_GT(closeDistance, lastCloseDistance);
@@ -99,7 +99,7 @@ TEST_F(SkinnedWindowProcTest, MovingFromMinimiseToCloseFadesBothOverEightTicks) 
   // Nothing more is painted while the mouse rests on close.
   tick(window, 3);
   EXPECT_EQ(buttonPixel(window, closeButton), hoveredClose);
-  EXPECT_TRUE(recordOf(window).hoverTimerOn);
+  EXPECT_TRUE(recordOf(window).hover.timerRunning);
 }
 
 TEST_F(SkinnedWindowProcTest, LeavingMidFadeSnapsTheFadingButtonAndFadesTheHoveredOneOut) {
@@ -114,7 +114,7 @@ TEST_F(SkinnedWindowProcTest, LeavingMidFadeSnapsTheFadingButtonAndFadesTheHover
 
   SendMessageA(window, WM_MOUSELEAVE, 0, 0);
   EXPECT_LE(channelDistance(buttonPixel(window, minimiseButton), normalMinimise), 3);
-  EXPECT_EQ(recordOf(window).hoveredButton, 0);
+  EXPECT_EQ(recordOf(window).hover.hoveredButton, 0);
   const int closeAtLeave = channelDistance(buttonPixel(window, closeButton), normalClose);
   tick(window);
   EXPECT_GT(channelDistance(buttonPixel(window, closeButton), normalClose), closeAtLeave)
@@ -123,9 +123,9 @@ TEST_F(SkinnedWindowProcTest, LeavingMidFadeSnapsTheFadingButtonAndFadesTheHover
   EXPECT_LE(channelDistance(buttonPixel(window, closeButton), normalClose), 3);
 
   const SkinnedWindowRecord& record = recordOf(window);
-  EXPECT_FALSE(record.hoverTimerOn);
-  EXPECT_EQ(record.fadeIn.button, 0);
-  EXPECT_EQ(record.fadeOut.button, 0);
+  EXPECT_FALSE(record.hover.timerRunning);
+  EXPECT_EQ(record.hover.fadeIn.button, 0);
+  EXPECT_EQ(record.hover.fadeOut.button, 0);
   EXPECT_FALSE(KillTimer(window, fadeTimerId(window))) << "the fade timer was stopped";
 }
 
@@ -171,7 +171,7 @@ TEST_F(SkinnedWindowProcTest, PressingTheCloseButtonPaintsItPressed) {
   const std::uint32_t pressed = buttonPixel(window, closeButton);
   EXPECT_GT((pressed >> 16) & 0xFF, 0xC0u);
   EXPECT_GT(channelDistance(pressed, normal), 100);
-  EXPECT_EQ(pressedButton, closeButton);
+  EXPECT_EQ(recordOf(window).pressedButton, closeButton);
 }
 
 TEST_F(SkinnedWindowProcTest, DoubleClickInTheCaptionTogglesMaximiseOnlyForResizableWindows) {
@@ -192,7 +192,7 @@ TEST_F(SkinnedWindowProcTest, DoubleClickInTheCaptionTogglesMaximiseOnlyForResiz
   EXPECT_EQ(loggedParameters(resizable, WM_SYSCOMMAND), std::vector<WPARAM>{SC_MAXIMIZE});
   EXPECT_TRUE(recordOf(resizable).maximised);
   EXPECT_TRUE(recordOf(resizable).frameDirty);
-  EXPECT_EQ(recordOf(resizable).titleButtons[maximiseButtonNumber(indexOf(resizable)) - 1].tipText, "还原");
+  EXPECT_EQ(recordOf(resizable).titleButtons[maximiseButtonNumber(recordOf(resizable)) - 1].tipText, "还原");
 
   SendMessageA(resizable, WM_LBUTTONDBLCLK, MK_LBUTTON, inCaption);
   EXPECT_EQ(loggedParameters(resizable, WM_SYSCOMMAND), (std::vector<WPARAM>{SC_MAXIMIZE, SC_RESTORE}));
@@ -476,9 +476,9 @@ TEST_F(SkinnedWindowProcTest, ATextChangeRepaintsTheScrollBarOverlayOfTheEdit) {
 
 TEST_F(SkinnedWindowProcTest, OnlyTheFirstSizeMessageOfTheProcessLeavesTheFrameClean) {
   const HWND window = shownWindow();
-  firstSizePending = true;
+  firstSizePending() = true;
   SetWindowPos(window, nullptr, 0, 0, 320, 210, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_FALSE(firstSizePending);
+  EXPECT_FALSE(firstSizePending());
   EXPECT_FALSE(recordOf(window).frameDirty);
   SetWindowPos(window, nullptr, 0, 0, 330, 220, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_TRUE(recordOf(window).frameDirty);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "skin/core/engine_state.h"
 #include "draw/drawing.h"
 #include "draw/embedded_resources.h"
 #include "framed_window_fixture.h"
@@ -74,8 +75,8 @@ std::vector<std::uint8_t> flatPalettedBmp(int w, int h) {
 
 class ThemePicturesTest : public testing::Test {
  protected:
-  void SetUp() override { resetTheme(); }
-  void TearDown() override { resetTheme(); }
+  void SetUp() override { resetEngineState(); }
+  void TearDown() override { resetEngineState(); }
 };
 
 struct ThemeCase {

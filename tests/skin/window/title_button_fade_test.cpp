@@ -10,28 +10,32 @@ constexpr int close = 2;
 
 class TitleButtonFadeTest : public testing::Test {
  protected:
-  TitleButtonHover hover() { return TitleButtonHover{hovered, fadeIn, fadeOut}; }
+  // The mouse over the strip, resting there as far as the platform has said.
+  ButtonPaints moveTo(int button) { return hoverMovedTo(hover, button, true).paints; }
+  ButtonPaints leave() { return hoverLeft(hover).paints; }
+  ButtonPaints tick() { return advanceFades(hover, true).paints; }
   // Ticks until nothing is painted any more, at most 20 times.
   std::vector<ButtonPaints> tickToTheEnd() {
     std::vector<ButtonPaints> ticks;
     for (int i = 0; i < 20; ++i) {
-      ButtonPaints paints = advanceFades(hover());
+      ButtonPaints paints = tick();
       if (paints.empty()) break;
       ticks.push_back(paints);
     }
     return ticks;
   }
 
-  int hovered = 0;
-  ButtonFade fadeIn;
-  ButtonFade fadeOut;
+  TitleButtonHover hover;
+  const int& hovered = hover.hoveredButton;
+  const ButtonFade& fadeIn = hover.fadeIn;
+  const ButtonFade& fadeOut = hover.fadeOut;
 };
 
 TEST_F(TitleButtonFadeTest, MovingFromMinimiseToCloseFadesOneOutAndTheOtherInOverEightTicks) {
-  EXPECT_TRUE(hoverMovedTo(hover(), minimise).empty());
+  EXPECT_TRUE(moveTo(minimise).empty());
   ASSERT_EQ(tickToTheEnd().size(), 8u);  // minimise fully hovered
 
-  EXPECT_TRUE(hoverMovedTo(hover(), close).empty());
+  EXPECT_TRUE(moveTo(close).empty());
   EXPECT_EQ(hovered, close);
   const std::vector<ButtonPaints> ticks = tickToTheEnd();
   ASSERT_EQ(ticks.size(), 8u);
@@ -44,26 +48,26 @@ TEST_F(TitleButtonFadeTest, MovingFromMinimiseToCloseFadesOneOutAndTheOtherInOve
 }
 
 TEST_F(TitleButtonFadeTest, ReachingAnotherButtonMidFadeSnapsTheFadingOutButtonToNormal) {
-  hoverMovedTo(hover(), minimise);
+  moveTo(minimise);
   tickToTheEnd();
-  hoverMovedTo(hover(), close);
-  advanceFades(hover());
-  advanceFades(hover());  // minimise at 180, close at 60
+  moveTo(close);
+  tick();
+  tick();  // minimise at 180, close at 60
 
-  const ButtonPaints snapped = hoverMovedTo(hover(), minimise);
+  const ButtonPaints snapped = moveTo(minimise);
   EXPECT_EQ(snapped, (ButtonPaints{{minimise, 0}}));
   EXPECT_EQ(fadeOut.button, close);
   EXPECT_EQ(fadeIn.button, minimise);
-  EXPECT_EQ(advanceFades(hover()), (ButtonPaints{{minimise, 30}, {close, 210}}));
+  EXPECT_EQ(tick(), (ButtonPaints{{minimise, 30}, {close, 210}}));
 }
 
 TEST_F(TitleButtonFadeTest, LeavingWhileBothFadesRunSnapsAndFadesTheHoveredButtonOut) {
-  hoverMovedTo(hover(), minimise);
+  moveTo(minimise);
   tickToTheEnd();
-  hoverMovedTo(hover(), close);
-  for (int i = 0; i < 3; ++i) advanceFades(hover());  // close at 90, minimise at 150
+  moveTo(close);
+  for (int i = 0; i < 3; ++i) tick();  // close at 90, minimise at 150
 
-  const ButtonPaints snapped = hoverLeft(hover());
+  const ButtonPaints snapped = leave();
   EXPECT_EQ(snapped, (ButtonPaints{{minimise, 0}}));
   EXPECT_EQ(hovered, 0);
   EXPECT_EQ(fadeIn.button, 0);
@@ -74,23 +78,65 @@ TEST_F(TitleButtonFadeTest, LeavingWhileBothFadesRunSnapsAndFadesTheHoveredButto
 }
 
 TEST_F(TitleButtonFadeTest, LeavingAFullyHoveredButtonFadesItOut) {
-  hoverMovedTo(hover(), close);
+  moveTo(close);
   tickToTheEnd();
-  EXPECT_TRUE(hoverLeft(hover()).empty());
+  EXPECT_TRUE(leave().empty());
   const std::vector<ButtonPaints> ticks = tickToTheEnd();
   ASSERT_EQ(ticks.size(), 8u);
   EXPECT_EQ(ticks.back(), (ButtonPaints{{close, 0}}));
 }
 
 TEST_F(TitleButtonFadeTest, MovesWithinOneButtonOrOutsideEveryButtonStartNothing) {
-  EXPECT_TRUE(hoverLeft(hover()).empty());
-  hoverMovedTo(hover(), 0);
-  EXPECT_TRUE(advanceFades(hover()).empty());
+  EXPECT_TRUE(leave().empty());
+  moveTo(0);
+  EXPECT_TRUE(tick().empty());
 
-  hoverMovedTo(hover(), close);
-  advanceFades(hover());
-  hoverMovedTo(hover(), close);  // another move over the same button
-  EXPECT_EQ(advanceFades(hover()), (ButtonPaints{{close, 60}}));
+  moveTo(close);
+  tick();
+  moveTo(close);  // another move over the same button
+  EXPECT_EQ(tick(), (ButtonPaints{{close, 60}}));
+}
+
+// What each step of a hover says about the repaints and the fade timer, in order: the
+// timer starts on a move over the strip unless a move there already holds it, and stops
+// at a tick once no fade-out runs and the mouse does not rest over the strip.
+TEST(TitleButtonHoverSteps, SayWhenTheFadeTimerStartsAndStops) {
+  enum Event { moveOverStrip, moveOffStrip, leave, tickResting, tickNotResting };
+  const struct {
+    Event event;
+    int button;
+    HoverStep expected;
+  } steps[] = {
+      {moveOverStrip, minimise, {{}, FadeTimer::start}},
+      {moveOverStrip, minimise, {{}, FadeTimer::keep}},
+      {tickNotResting, 0, {{{minimise, 30}}, FadeTimer::stop}},
+      {moveOverStrip, minimise, {{}, FadeTimer::start}},
+      {tickResting, 0, {{{minimise, 30}}, FadeTimer::keep}},
+      {moveOffStrip, 0, {{}, FadeTimer::keep}},
+      {tickResting, 0, {{{minimise, 60}, {minimise, 210}}, FadeTimer::keep}},
+      {moveOverStrip, close, {{}, FadeTimer::start}},
+      {leave, 0, {{{minimise, 0}}, FadeTimer::keep}},
+      {tickNotResting, 0, {{{close, 210}}, FadeTimer::keep}},
+  };
+  TitleButtonHover hover;
+  int number = 0;
+  for (const auto& s : steps) {
+    SCOPED_TRACE(++number);
+    HoverStep step;
+    switch (s.event) {
+      case moveOverStrip: step = hoverMovedTo(hover, s.button, true); break;
+      case moveOffStrip: step = hoverMovedTo(hover, s.button, false); break;
+      case leave: step = hoverLeft(hover); break;
+      case tickResting: step = advanceFades(hover, true); break;
+      case tickNotResting: step = advanceFades(hover, false); break;
+    }
+    EXPECT_EQ(step, s.expected);
+  }
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(advanceFades(hover, false).timer, FadeTimer::keep);
+  const HoverStep last = advanceFades(hover, false);
+  EXPECT_EQ(last, (HoverStep{{{close, 0}}, FadeTimer::stop}));
+  EXPECT_EQ(hover.fadeOut.button, 0) << "a stopped timer leaves no fade behind";
+  EXPECT_FALSE(hover.timerRunning);
 }
 
 }  // namespace
