@@ -13,6 +13,7 @@
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installs.h"
 #include "skin/core/canvas.h"
+#include "skin/core/engine_state.h"
 #include "skin/core/control_geometry.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/paint_helpers.h"
@@ -421,7 +422,7 @@ void paintButtonLook(draw::DrawingSurface& g, const PaintedButton& p, const Tool
 // Drawing a button's face and text costs many times more than laying a kept picture of
 // the same look over the background; the icon goes over it through the platform.
 void paintButtons(HWND toolbar, const ToolbarRecord& record, const std::vector<PaintedButton>& buttons, HDC dc) {
-  static LayerMemo<ButtonLook> looks;
+  LayerMemo<ButtonLook>& looks = enginePart<LayerMemo<ButtonLook>>();
   for (const PaintedButton& p : buttons) {
     const ButtonLook look = lookOf(p, record, toolbar);
     const int width = look.style == separatorStyle && look.rowRule ? std::max(look.w, look.clientRight) : look.w;
