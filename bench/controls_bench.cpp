@@ -211,8 +211,8 @@ int main(int argc, char** argv) {
   UpdateWindow(window);
   pumpMessages();
   const app::MainWindow& form = app::mainWindow();
-  const HWND button = form.按钮2;
-  const HWND resultBox = form.编辑框2;
+  const HWND button = form.shortenButton;
+  const HWND resultBox = form.resultBox;
 
   const Timing buttonBaseline = bitBltBaseline(button, runs);
   std::printf("push button (%ld x %ld), median of %d runs\n", clientRect(button).right, clientRect(button).bottom,

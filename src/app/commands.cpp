@@ -48,14 +48,15 @@ bool openClipboardPatiently() {
 }
 
 void showMessage(const char* text, std::optional<std::string> caption = std::nullopt) {
-  skinnedMessageBox(mainWindow().window, text, 0, std::move(caption));
+  skinnedMessageBox(mainWindow().window, text, MB_OK, std::move(caption));
 }
 
 }  // namespace
 
 ButtonCode skinnedMessageBox(HWND owner, const std::string& text, UINT style, std::optional<std::string> caption) {
   skin::installMessageBoxHook();
-  const int result = MessageBoxExA(owner, text.c_str(), caption ? caption->c_str() : nullptr, style, 0);
+  constexpr WORD defaultLanguage = 0;
+  const int result = MessageBoxExA(owner, text.c_str(), caption ? caption->c_str() : nullptr, style, defaultLanguage);
   return static_cast<ButtonCode>(result - 1);
 }
 
@@ -132,7 +133,7 @@ namespace {
 
 // The address to request for the input box, or nullopt once the user was told why not.
 std::optional<std::string> addressFromInput() {
-  const std::string typed = trimmedInput(skin::windowText(mainWindow().编辑框1));
+  const std::string typed = trimmedInput(skin::windowText(mainWindow().inputBox));
   if (typed.empty()) {
     showMessage(emptyInputMessage);
     return std::nullopt;
@@ -155,7 +156,7 @@ void onShortenClicked() {
     if (!message.empty()) showMessage(message.c_str());
     return;
   }
-  SetWindowTextA(mainWindow().编辑框2, shortLink.c_str());
+  SetWindowTextA(mainWindow().resultBox, shortLink.c_str());
 }
 
 void onExpandClicked() {
@@ -169,14 +170,14 @@ void onExpandClicked() {
   } else if (!reply.replied) {
     showMessage(cannotConnectMessage);
   } else if (isRedirectStatus(reply.status) && shortlink::isShowableRedirectTarget(reply.location)) {
-    SetWindowTextA(mainWindow().编辑框2, reply.location.c_str());
+    SetWindowTextA(mainWindow().resultBox, reply.location.c_str());
   } else {
     showMessage(notExpandableMessage);
   }
 }
 
 void onCopyClicked() {
-  const std::string result = skin::windowText(mainWindow().编辑框2);
+  const std::string result = skin::windowText(mainWindow().resultBox);
   if (result.empty())
     showMessage("结果框里没有可复制的网址", noticeCaption);
   else if (putTextOnClipboard(result))

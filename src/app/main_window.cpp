@@ -13,6 +13,7 @@ namespace {
 
 constexpr COLORREF labelTextColour = RGB(255, 255, 255);
 constexpr COLORREF labelShadowColour = RGB(40, 60, 90);
+constexpr BOOL eraseFirst = TRUE;
 
 // A label keeps the font it was given in its user data, for WM_GETFONT.
 HFONT labelFont(HWND label) {
@@ -30,7 +31,8 @@ void drawLabelText(HWND label, HDC dc, RECT area) {
   SetBkMode(dc, TRANSPARENT);
   // Light text with a soft shadow reads on the dark and the light parts of the picture.
   RECT shadow = area;
-  OffsetRect(&shadow, 1, 1);
+  constexpr int shadowOffset = 1;
+  OffsetRect(&shadow, shadowOffset, shadowOffset);
   SetTextColor(dc, labelShadowColour);
   DrawTextW(dc, text, length, &shadow, format);
   SetTextColor(dc, labelTextColour);
@@ -60,13 +62,13 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
   switch (message) {
     case WM_SETFONT:
       SetWindowLongPtrA(label, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
-      if (LOWORD(lParam)) InvalidateRect(label, nullptr, TRUE);
+      if (LOWORD(lParam)) InvalidateRect(label, nullptr, eraseFirst);
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(labelFont(label));
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcA(label, message, wParam, lParam);
-      InvalidateRect(label, nullptr, TRUE);
+      InvalidateRect(label, nullptr, eraseFirst);
       return result;
     }
     case WM_PAINT:
@@ -92,12 +94,8 @@ void onUnitClicked(int unitId) {
   // A click handled while a request waits starts nothing: its handler would run inside
   // the first one's wait.
   if (shortlink::requestInProgress()) return;
-  switch (unitId) {
-    case 101: onContactLabelClicked(); break;
-    case 102: onCopyClicked(); break;
-    case 103: onShortenClicked(); break;
-    case 106: onExpandClicked(); break;
-  }
+  for (const UnitDescription& unit : mainWindowUnits)
+    if (unit.id == unitId && unit.onClicked) unit.onClicked();
 }
 
 // Closing ends a running request at once; the window goes when the handler that waits
@@ -204,7 +202,8 @@ HWND createMainWindow(HINSTANCE instance) {
     HWND handle = CreateWindowExA(style.extendedStyle, style.className, unit.text, style.style, unit.left,
                                   unit.top, unit.width, unit.height, window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(unit.id)), instance, nullptr);
-    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont), FALSE);
+    constexpr LPARAM withoutRedraw = FALSE;
+    SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont), withoutRedraw);
     form.*unit.handle = handle;
   }
   onMainWindowCreated();

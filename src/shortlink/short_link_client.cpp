@@ -281,7 +281,8 @@ RedirectReply requestWithoutRedirectHere(const std::string& address, std::chrono
   constexpr bool asynchronous = false;
   const int timeoutMs = static_cast<int>(timeout.count());
   callMethod(request.get(), "Open", "GET", address, asynchronous);
-  setProperty(request.get(), "Option", enableRedirectsOption, 0);
+  constexpr int redirectsNotFollowed = 0;
+  setProperty(request.get(), "Option", enableRedirectsOption, redirectsNotFollowed);
   // So that a request given up by the caller also ends on its own.
   callMethod(request.get(), "SetTimeouts", timeoutMs, timeoutMs, timeoutMs, timeoutMs);
   if (!callMethod(request.get(), "Send")) return reply;

@@ -118,10 +118,10 @@ TEST_F(MainWindowTest, OpensCentredWithTheUnitsAtTheirPlaces) {
     if (unit.text) EXPECT_EQ(textOf(found), unit.text);
     EXPECT_EQ(SendMessageA(found, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
   }
-  EXPECT_EQ(textOf(form().透明标签2), "http://");
-  EXPECT_EQ(textOf(form().编辑框1), "");
-  EXPECT_TRUE(GetWindowLongPtrA(form().透明标签2, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
-  const LONG_PTR resultStyle = GetWindowLongPtrA(form().编辑框2, GWL_STYLE);
+  EXPECT_EQ(textOf(form().schemeLabel), "http://");
+  EXPECT_EQ(textOf(form().inputBox), "");
+  EXPECT_TRUE(GetWindowLongPtrA(form().schemeLabel, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+  const LONG_PTR resultStyle = GetWindowLongPtrA(form().resultBox, GWL_STYLE);
   EXPECT_EQ(resultStyle & (ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL),
             ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL);
   EXPECT_FALSE(resultStyle & WS_HSCROLL);
@@ -138,11 +138,11 @@ TEST(CentredOrigin, RoundsHalvesTowardZero) {
 TEST_F(MainWindowTest, ShorteningWritesTheShortLinkAndSendsTheTypedAddressWhole) {
   server.route("/2/short_url/shorten.json",
                {200, R"({"urls":[{"result":true,"url_short":"http://t.cn/h5ef4","url_long":"http://www.google.com/"}]})"});
-  type(form().编辑框2, "previous result");
-  type(form().编辑框1, "example.com/a?x=1&y=中文#top");
+  type(form().resultBox, "previous result");
+  type(form().inputBox, "example.com/a?x=1&y=中文#top");
   MessageBoxWatcher watcher;
-  click(form().按钮2);
-  EXPECT_EQ(textOf(form().编辑框2), "http://t.cn/h5ef4");
+  click(form().shortenButton);
+  EXPECT_EQ(textOf(form().resultBox), "http://t.cn/h5ef4");
   EXPECT_TRUE(watcher.seen().empty());
   ASSERT_EQ(server.requests().size(), 1u);
   EXPECT_EQ(server.requests()[0].path, "/2/short_url/shorten.json");
@@ -152,8 +152,8 @@ TEST_F(MainWindowTest, ShorteningWritesTheShortLinkAndSendsTheTypedAddressWhole)
 
 TEST_F(MainWindowTest, AnAddressWithItsOwnSchemeIsNotGivenASecondOne) {
   server.route("/2/short_url/shorten.json", {200, R"({"urls":[{"url_short":"http://t.cn/abc"}]})"});
-  type(form().编辑框1, "HTTPS://secure.example.com/");
-  click(form().按钮2);
+  type(form().inputBox, "HTTPS://secure.example.com/");
+  click(form().shortenButton);
   ASSERT_EQ(server.requests().size(), 1u);
   EXPECT_EQ(server.requests()[0].query, "source=5820461937&url_long=HTTPS%3A%2F%2Fsecure.example.com%2F");
 }
@@ -190,11 +190,11 @@ TEST_P(ShortenFailureTest, ShowsWhyAndKeepsTheResultBox) {
   } else {
     shortLinkClient() = shortlink::ShortLinkClient(test_support::closedPortUrl());
   }
-  type(form().编辑框2, "kept");
-  type(form().编辑框1, "finance.sina.com.cn/");
+  type(form().resultBox, "kept");
+  type(form().inputBox, "finance.sina.com.cn/");
   MessageBoxWatcher watcher;
-  click(form().按钮2);
-  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  click(form().shortenButton);
+  EXPECT_EQ(textOf(form().resultBox), "kept");
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, c.message);
 }
@@ -224,16 +224,16 @@ TEST_F(MainWindowTest, AnInputThatIsNoAddressIsRefusedWithoutARequest) {
       {"ftp://example.com/file", "只能转换 http 或 https 网址"},
       {"  mailto://someone@example.com", "只能转换 http 或 https 网址"},
   };
-  type(form().编辑框2, "kept");
+  type(form().resultBox, "kept");
   for (const auto& c : cases) {
-    for (HWND button : {form().按钮2, form().按钮1}) {
-      SCOPED_TRACE(std::string(c.typed) + (button == form().按钮2 ? " to short" : " to long"));
-      type(form().编辑框1, c.typed);
+    for (HWND button : {form().shortenButton, form().expandButton}) {
+      SCOPED_TRACE(std::string(c.typed) + (button == form().shortenButton ? " to short" : " to long"));
+      type(form().inputBox, c.typed);
       MessageBoxWatcher watcher;
       click(button);
       ASSERT_EQ(watcher.seen().size(), 1u);
       EXPECT_EQ(watcher.seen()[0].text, c.message);
-      EXPECT_EQ(textOf(form().编辑框2), "kept");
+      EXPECT_EQ(textOf(form().resultBox), "kept");
     }
   }
   EXPECT_TRUE(server.requests().empty());
@@ -243,23 +243,23 @@ TEST_F(MainWindowTest, WhiteSpaceAroundTheInputIsNotSent) {
   server.route("/2/short_url/shorten.json", {200, R"({"urls":[{"url_short":"http://t.cn/abc"}]})"});
   server.route("/h5ef4", {302, "", {{"Location", "http://www.google.com/"}}});
   MessageBoxWatcher watcher;
-  type(form().编辑框1, " \t example.com/a \r\n");
-  click(form().按钮2);
+  type(form().inputBox, " \t example.com/a \r\n");
+  click(form().shortenButton);
   const std::string paddedLink = "\t" + server.baseUrl().append("/h5ef4  ");
-  type(form().编辑框1, paddedLink.c_str());
-  click(form().按钮1);
+  type(form().inputBox, paddedLink.c_str());
+  click(form().expandButton);
   ASSERT_EQ(server.requests().size(), 2u);
   EXPECT_EQ(server.requests()[0].query, "source=5820461937&url_long=http%3A%2F%2Fexample.com%2Fa");
   EXPECT_EQ(server.requests()[1].path, "/h5ef4");
-  EXPECT_EQ(textOf(form().编辑框2), "http://www.google.com/");
+  EXPECT_EQ(textOf(form().resultBox), "http://www.google.com/");
   EXPECT_TRUE(watcher.seen().empty());
 }
 
 TEST_F(MainWindowTest, CopyWithAnEmptyResultBoxSaysSoAndLeavesTheClipboard) {
   ASSERT_TRUE(putTextOnClipboard("what was there"));
-  type(form().编辑框2, "");
+  type(form().resultBox, "");
   MessageBoxWatcher watcher;
-  click(form().按钮3);
+  click(form().copyButton);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].caption, "提示");
   EXPECT_EQ(watcher.seen()[0].text, "结果框里没有可复制的网址");
@@ -267,9 +267,9 @@ TEST_F(MainWindowTest, CopyWithAnEmptyResultBoxSaysSoAndLeavesTheClipboard) {
 }
 
 TEST_F(MainWindowTest, CopyPutsTheResultOnTheClipboardAsUnicodeText) {
-  type(form().编辑框2, "http://t.cn/中文");
+  type(form().resultBox, "http://t.cn/中文");
   MessageBoxWatcher watcher;
-  click(form().按钮3);
+  click(form().copyButton);
   EXPECT_EQ(clipboardText(), "http://t.cn/中文");
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].caption, "提示");
@@ -289,10 +289,10 @@ TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
     DestroyWindow(owner);
   });
   WaitForSingleObject(opened, 5000);
-  type(form().编辑框2, "http://t.cn/x");
+  type(form().resultBox, "http://t.cn/x");
   {
     MessageBoxWatcher watcher;
-    click(form().按钮3);
+    click(form().copyButton);
     ASSERT_EQ(watcher.seen().size(), 1u);
     EXPECT_EQ(watcher.seen()[0].text, "复制失败，剪贴板正被其他程序占用");
   }
@@ -305,10 +305,10 @@ TEST_F(MainWindowTest, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
 
 TEST_F(MainWindowTest, ShortToLongWritesTheRedirectTarget) {
   server.route("/h5ef4", {302, "", {{"Location", "http://www.google.com/"}}});
-  type(form().编辑框1, (server.baseUrl().substr(7) + "/h5ef4").c_str());
+  type(form().inputBox, (server.baseUrl().substr(7) + "/h5ef4").c_str());
   MessageBoxWatcher watcher;
-  click(form().按钮1);
-  EXPECT_EQ(textOf(form().编辑框2), "http://www.google.com/");
+  click(form().expandButton);
+  EXPECT_EQ(textOf(form().resultBox), "http://www.google.com/");
   EXPECT_TRUE(watcher.seen().empty());
   ASSERT_EQ(server.requests().size(), 1u);
   EXPECT_EQ(server.requests()[0].method, "GET");
@@ -317,19 +317,19 @@ TEST_F(MainWindowTest, ShortToLongWritesTheRedirectTarget) {
 
 TEST_F(MainWindowTest, ShortToLongOnAPageThatIsNoShortLinkSaysSo) {
   server.route("/page", {200, "<html></html>"});
-  type(form().编辑框2, "kept");
-  type(form().编辑框1, (server.baseUrl().substr(7) + "/page").c_str());
+  type(form().resultBox, "kept");
+  type(form().inputBox, (server.baseUrl().substr(7) + "/page").c_str());
   MessageBoxWatcher watcher;
-  click(form().按钮1);
-  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  click(form().expandButton);
+  EXPECT_EQ(textOf(form().resultBox), "kept");
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "这不是可展开的短链接");
 }
 
 TEST_F(MainWindowTest, ShortToLongWithoutAServiceSaysItCannotConnect) {
-  type(form().编辑框1, test_support::closedPortUrl().substr(7).c_str());
+  type(form().inputBox, test_support::closedPortUrl().substr(7).c_str());
   MessageBoxWatcher watcher;
-  click(form().按钮1);
+  click(form().expandButton);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "无法连接短链接服务");
 }
@@ -354,18 +354,18 @@ TEST_P(SilentServiceTest, TheRequestEndsAtTheDeadlineAndTheWindowKeepsAnswering)
   server.route("/h5ef4", {.neverAnswers = true});
   const std::string host = c.tls ? server.tlsUrl() : server.baseUrl();
   shortLinkClient() = shortlink::ShortLinkClient(host, "http://t.cn/", 500ms);
-  type(form().编辑框2, "kept");
-  type(form().编辑框1, c.shorten ? "example.com/" : (host + "/h5ef4").c_str());
-  HWND button = c.shorten ? form().按钮2 : form().按钮1;
+  type(form().resultBox, "kept");
+  type(form().inputBox, c.shorten ? "example.com/" : (host + "/h5ef4").c_str());
+  HWND button = c.shorten ? form().shortenButton : form().expandButton;
 
   MessageBoxWatcher watcher;
   PostMessageA(button, BM_CLICK, 0, 0);
-  PostMessageA(form().编辑框1, WM_CHAR, '!', 0);
+  PostMessageA(form().inputBox, WM_CHAR, '!', 0);
   click(button);
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, "短链接服务没有响应");
-  EXPECT_EQ(textOf(form().编辑框2), "kept");
-  EXPECT_NE(textOf(form().编辑框1).find('!'), std::string::npos) << "the typing was not handled";
+  EXPECT_EQ(textOf(form().resultBox), "kept");
+  EXPECT_NE(textOf(form().inputBox).find('!'), std::string::npos) << "the typing was not handled";
   if (!c.tls) {
     EXPECT_EQ(server.requests().size(), 1u) << "the second click sent a second request";
   }
@@ -386,11 +386,11 @@ TEST_F(MainWindowTest, ClosingDuringARequestEndsItAndClosesTheWindow) {
     if (!IsWindow(form().window)) SetUp();
     // Long enough that only the close can have ended the request without a message.
     shortLinkClient() = shortlink::ShortLinkClient(server.baseUrl(), "http://t.cn/", 5s);
-    type(form().编辑框1, shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
+    type(form().inputBox, shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
     HWND window = form().window;
     MessageBoxWatcher watcher;
     PostMessageA(window, WM_CLOSE, 0, 0);
-    click(shorten ? form().按钮2 : form().按钮1);
+    click(shorten ? form().shortenButton : form().expandButton);
     EXPECT_TRUE(watcher.seen().empty());
     testing_support::pumpMessages();
     EXPECT_FALSE(IsWindow(window));
@@ -415,11 +415,11 @@ class HostileReplyTest : public MainWindowTest, public testing::WithParamInterfa
 TEST_P(HostileReplyTest, ShowsItsMessageAndLeavesTheResultBoxAlone) {
   const HostileReplyCase& c = GetParam();
   server.route(c.shorten ? "/2/short_url/shorten.json" : "/h5ef4", c.reply);
-  type(form().编辑框2, "kept");
-  type(form().编辑框1, c.shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
+  type(form().resultBox, "kept");
+  type(form().inputBox, c.shorten ? "example.com/" : (server.baseUrl() + "/h5ef4").c_str());
   MessageBoxWatcher watcher;
-  click(c.shorten ? form().按钮2 : form().按钮1);
-  EXPECT_EQ(textOf(form().编辑框2), "kept");
+  click(c.shorten ? form().shortenButton : form().expandButton);
+  EXPECT_EQ(textOf(form().resultBox), "kept");
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].text, c.message);
 }
@@ -465,7 +465,7 @@ std::uint32_t backgroundBehind(HWND unit, int x, int y) {
 }
 
 TEST_F(MainWindowTest, TheContactLabelShowsTheBackgroundUnderItsText) {
-  HWND label = form().标签1;
+  HWND label = form().contactLabel;
   const auto pumpFor = [](DWORD milliseconds) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {

@@ -49,7 +49,9 @@ void applyProgramLook() {
   settings.themeColour = static_cast<int>(programAccentColour);
   settings.pictureMode = pictureStretched;
   setSkinTheme(settings);
-  setSkinSwitches(1, 100);
+  constexpr int skinTheControls = 1;
+  constexpr int controlOpacity = 100;  // translucent controls, at this opacity of 255
+  setSkinSwitches(skinTheControls, controlOpacity);
 }
 
 }  // namespace skin
