@@ -12,13 +12,12 @@
 
 #include "bench_timing.h"
 #include "draw/drawing.h"
-#include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
 #include "skin/core/control_properties.h"
 #include "skin/core/skin_theme.h"
 #include "skin/core/skinned_window_record.h"
+#include "skin/window/program_skin.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/theme_pictures.h"
 
 namespace {
 
@@ -89,12 +88,8 @@ int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   skin::resetTheme();
-  skin::ThemeSettings settings;
-  settings.pictureBytes = draw::loadResourceBytes("BACKGROUND_JPG");
-  settings.themeColour = 0xFF8800;
-  settings.pictureMode = skin::pictureStretched;
-  skin::setSkinTheme(settings);
-  skin::setSkinSwitches(1, 160);
+  skin::applyProgramLook();
+  skin::setSkinSwitches(1, 160);  // the controls a little more opaque than the tool's
 
   const HWND plainWindow = createWindow("plain", 10);
   const HWND skinnedWindow = createWindow("skinned", 500);

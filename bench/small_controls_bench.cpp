@@ -12,7 +12,6 @@
 
 #include "bench_timing.h"
 #include "draw/drawing.h"
-#include "draw/embedded_resources.h"
 #include "draw/gdi_handles.h"
 #include "skin/controls/header_skin.h"
 #include "skin/controls/progress_skin.h"
@@ -23,7 +22,6 @@
 #include "skin/core/skinned_window_record.h"
 #include "skin/window/program_skin.h"
 #include "skin/window/skin_installation.h"
-#include "skin/window/theme_pictures.h"
 
 namespace {
 
@@ -90,12 +88,8 @@ int main(int argc, char** argv) {
                                                    ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
   skin::resetTheme();
-  skin::ThemeSettings settings;
-  settings.pictureBytes = skin::programPictureBytes();
-  settings.themeColour = 0xFF8800;
-  settings.pictureMode = skin::pictureStretched;
-  skin::setSkinTheme(settings);
-  skin::setSkinSwitches(1, 160);
+  skin::applyProgramLook();
+  skin::setSkinSwitches(1, 160);  // the controls a little more opaque than the tool's
 
   const HWND plainWindow = createWindow("plain", 20);
   const HWND skinnedWindow = createWindow("skinned", 400);
